@@ -1,0 +1,60 @@
+#include "app/CommandLine.h"
+
+#include <map>
+
+namespace parlhora {
+
+namespace {
+const std::map<QString, CommandLine::Command>& commandWords() {
+  static const std::map<QString, CommandLine::Command> words = {
+      {"config", CommandLine::Command::Config},     {"play", CommandLine::Command::Play},
+      {"devices", CommandLine::Command::Devices},   {"ports", CommandLine::Command::Ports},
+      {"say", CommandLine::Command::Say},           {"schedule", CommandLine::Command::Schedule},
+      {"screenshot", CommandLine::Command::Screenshot}, {"help", CommandLine::Command::Help},
+      {"--help", CommandLine::Command::Help},       {"-h", CommandLine::Command::Help},
+  };
+  return words;
+}
+}  // namespace
+
+CommandLine CommandLine::parse(const QStringList& argv) {
+  CommandLine line;
+  bool commandSeen = false;
+  for (int i = 0; i < argv.size(); ++i) {
+    const QString& word = argv[i];
+    if (word == "--home") {
+      if (i + 1 >= argv.size()) {
+        line.error = "--home needs a folder";
+        return line;
+      }
+      line.home = argv[++i];
+    } else if (word.startsWith("--home=")) {
+      line.home = word.mid(7);
+    } else if (word == "--headless" && !commandSeen) {
+      line.headless = true;
+    } else if (!commandSeen && commandWords().count(word)) {
+      line.command = commandWords().at(word);
+      commandSeen = true;
+    } else if (commandSeen) {
+      line.args << word;
+    } else {
+      line.error = QString("unknown argument: %1").arg(word);
+      return line;
+    }
+  }
+  return line;
+}
+
+QString CommandLine::usage() {
+  return QStringLiteral(
+      "usage: parlhora [--home DIR] [--headless]\n"
+      "       parlhora [--home DIR] config [--rewrite]\n"
+      "       parlhora [--home DIR] play NAME|FILE [--device N] [--out FILE.wav]\n"
+      "       parlhora devices\n"
+      "       parlhora ports\n"
+      "       parlhora [--home DIR] say [--at \"YYYY-MM-DD hh:mm\"] [--dry-run | --out FILE.wav]\n"
+      "       parlhora [--home DIR] schedule [--date YYYY-MM-DD]\n"
+      "       parlhora [--home DIR] screenshot FILE.png\n");
+}
+
+}  // namespace parlhora
