@@ -1,0 +1,344 @@
+#include "audio/Sequencer.h"
+
+#include <QFile>
+#include <algorithm>
+
+#include "audio/AnnouncementHooks.h"
+#include "audio/AnnouncementOptions.h"
+#include "audio/Keying.h"
+#include "audio/NumberSpeech.h"
+#include "audio/WeatherSpeech.h"
+#include "platform/Clock.h"
+
+namespace parlhora {
+
+namespace {
+
+constexpr int kMaxStartPauseSeconds = 15;
+
+QString firstOf(const QStringList& pieces) { return pieces.isEmpty() ? QString() : pieces.first(); }
+
+// Settings keep paths as bytes; QFile turns them back into the same bytes.
+QString pathOf(const QByteArray& bytes) { return QFile::decodeName(bytes); }
+
+}  // namespace
+
+Sequencer::Sequencer(WaveEngine& engine, Clock& clock, Keying& keying, AnnouncementHooks& hooks,
+                     WeatherSpeech& weather, const AnnouncementOptions& options)
+    : engine_(engine),
+      clock_(clock),
+      keying_(keying),
+      hooks_(hooks),
+      weather_(weather),
+      options_(options),
+      timerSecurite_(clock, [this]() { TimerSecuriteTimer(); }),
+      time_(SpokenTime::from(clock.now())) {}
+
+void Sequencer::setStatusSink(std::function<void(const QString&)> sink) { statusSink_ = std::move(sink); }
+
+void Sequencer::setStateChanged(std::function<void()> changed) { stateChanged_ = std::move(changed); }
+
+WaveEngine::Events Sequencer::engineEvents(std::function<void(WaveOrigin, const QString&)> started) {
+  WaveEngine::Events events;
+  events.status = [this](const QString& text) { status(text); };
+  events.pieceFinished = [this]() { TimerFinWaveTimer(); };
+  events.failure = [this]() { onPlaybackFailure(); };
+  events.started = std::move(started);
+  return events;
+}
+
+void Sequencer::setTime(const SpokenTime& time) { time_ = time; }
+
+void Sequencer::Button1Click() {
+  // Any step but idle means an announcement is on; entering the machine
+  // from outside then would start a second piece over the first.
+  if (busy_) return;
+  start();
+}
+
+void Sequencer::TimerFinWaveTimer() {
+  if (step_ > Idle && busy_ && !resetting_) run();
+}
+
+void Sequencer::start() {
+  if (loading_ || busy_ || keying_.channelBusy()) return;
+  busy_ = true;
+  ++run_;
+  escaped_ = false;
+  rearmed_ = false;
+  step_ = Idle;
+  spoken_ = time_;
+  keying_.latchInputs();
+  setControls(false);
+  timerSecurite_.start(kSafetyMs, false);
+  status(QStringLiteral("PARLHORA SPIEL"));
+  if (errorSimulation_) return;
+
+  const std::uint64_t id = run_;
+  if (keying_.portInUse()) {
+    keying_.keyUp();
+    keyed_ = true;
+    if (!pause(kPreRollMs)) {
+      // Esc during the pre-roll goes straight to the end; a reset needs nothing more.
+      if (id == run_) run();
+      return;
+    }
+  }
+  if (options_.record) hooks_.recorderStart();
+  step_ = 1;
+  if (options_.header && !options_.headerFile.isEmpty()) {
+    if (play(WaveOrigin::File, pathOf(options_.headerFile))) return;
+  }
+  run();
+}
+
+void Sequencer::run() {
+  const std::uint64_t id = run_;
+  while (busy_ && id == run_) {
+    bool waiting = false;
+    switch (step_) {
+      case 1: {
+        const int seconds = std::clamp(options_.pauseSeconds, 0, kMaxStartPauseSeconds);
+        if (seconds > 0 && !pause(seconds * 1000)) break;
+        step_ = 2;
+        // The greeting plays whenever its box is on; an empty path fails in
+        // the reader with its own text.
+        if (options_.hello) waiting = play(WaveOrigin::File, pathOf(options_.cuckooFile));
+        break;
+      }
+      case 2:
+      case 3:
+      case 4:
+      case 5:
+      case 6:
+        waiting = stepDate();
+        break;
+      case 7:
+      case 8:
+      case 9:
+      case 10:
+      case 11:
+        waiting = stepTime();
+        break;
+      case Weather:
+      case WeatherNext:
+        waiting = stepWeather();
+        break;
+      case Final:
+        step_ = End;
+        if (options_.final && !options_.finalFile.isEmpty())
+          waiting = play(WaveOrigin::File, pathOf(options_.finalFile));
+        break;
+      case End:
+        end();
+        return;
+      default:
+        return;
+    }
+    if (waiting) return;
+  }
+}
+
+bool Sequencer::stepDate() {
+  switch (step_) {
+    case 2:
+      if (!options_.date) {
+        step_ = 7;
+        return false;
+      }
+      step_ = 3;
+      return play(WaveOrigin::Resource, firstOf(TimeSpeech::weekday(spoken_.weekday)));
+    case 3:
+      step_ = 4;
+      return play(WaveOrigin::Resource, firstOf(TimeSpeech::day(spoken_.day)));
+    case 4:
+      step_ = 5;
+      return play(WaveOrigin::Resource, firstOf(TimeSpeech::month(spoken_.month)));
+    case 5:
+      if (!TimeSpeech::yearSpoken(spoken_.year)) {
+        step_ = 7;
+        return false;
+      }
+      step_ = 6;
+      return play(WaveOrigin::Resource, TimeSpeech::year(spoken_.year).value(0));
+    default:
+      step_ = 7;
+      return play(WaveOrigin::Resource, TimeSpeech::year(spoken_.year).value(1));
+  }
+}
+
+bool Sequencer::stepTime() {
+  const bool anyTime = options_.hourWithWords || options_.noMinuteWord;
+  switch (step_) {
+    case 7:
+      if (!options_.itIs) {
+        step_ = 8;
+        return false;
+      }
+      if (!anyTime) {
+        step_ = Weather;
+        return false;
+      }
+      step_ = 8;
+      if (!pause(kItemPauseMs)) return false;
+      return play(WaveOrigin::Resource, QStringLiteral("son_it_s"));
+    case 8:
+      if (!anyTime) {
+        step_ = Weather;
+        return false;
+      }
+      step_ = 9;
+      if (!options_.itIs && !pause(kItemPauseMs)) return false;
+      return play(WaveOrigin::Resource, TimeSpeech::hour(spoken_.hour).value(0));
+    case 9:
+      step_ = 10;
+      return play(WaveOrigin::Resource, TimeSpeech::hour(spoken_.hour).value(1));
+    case 10:
+      if (spoken_.minute == 0) {
+        step_ = Weather;
+        return false;
+      }
+      step_ = 11;
+      return play(WaveOrigin::Resource, NumberSpeech::number(spoken_.minute));
+    default:
+      step_ = Weather;
+      if (options_.noMinuteWord) return false;
+      return play(WaveOrigin::Resource, QStringLiteral("son_minute"));
+  }
+}
+
+bool Sequencer::stepWeather() {
+  if (step_ == Weather) {
+    step_ = WeatherNext;
+    weather_.begin();
+  }
+  const std::optional<SpeechItem> item = weather_.nextItem();
+  if (!item) {
+    step_ = Final;
+    return false;
+  }
+  // A word with no piece costs no time: the next one is asked for at once.
+  if (item->piece.isEmpty()) return false;
+  if (item->pauseMs > 0 && !pause(item->pauseMs)) return false;
+  return play(WaveOrigin::Resource, item->piece);
+}
+
+void Sequencer::end() {
+  const std::uint64_t id = run_;
+  dropLines();
+  busy_ = false;
+  step_ = Idle;
+  escaped_ = false;
+  setControls(true);
+  timerSecurite_.stop();
+  status(QStringLiteral("PARLHORA DONE"));
+  if (startedByPartner_) {
+    startedByPartner_ = false;
+    hooks_.sendPartnerDone();
+  } else {
+    clock_.waitMs(kLinkPauseMs);
+    // A new announcement started meanwhile; its own end does the rest.
+    if (id != run_) return;
+    hooks_.reconnectLink();
+  }
+  hooks_.runDeferredRefresh();
+  if (options_.record) hooks_.recorderStopAndClose();
+}
+
+void Sequencer::TimerSecuriteTimer() {
+  timerSecurite_.stop();
+  // A long piece may still be playing: give it one more period, then reset
+  // whatever plays, as a device that never returns its blocks would hold
+  // the program for good.
+  if (busy_ && engine_.isPlaying() && !rearmed_) {
+    rearmed_ = true;
+    timerSecurite_.start(kSafetyMs, false);
+    return;
+  }
+  reset();
+}
+
+void Sequencer::onPlaybackFailure() { reset(); }
+
+void Sequencer::reset() {
+  if (resetting_) return;
+  resetting_ = true;
+  ++run_;
+  timerSecurite_.stop();
+  dropLines();
+  // Blocks still queued would make the unprepare fail and leave the device
+  // open, and every later open would fail: drop them first.
+  if (engine_.isPlaying() || engine_.isOpened()) engine_.waveOut().reset();
+  if (engine_.closeDevice()) {
+    clock_.waitMs(kLinkPauseMs);
+    hooks_.reconnectLink();
+  }
+  engine_.clearFlags();
+  busy_ = false;
+  step_ = Idle;
+  escaped_ = false;
+  rearmed_ = false;
+  // The partner's request died with this announcement; a later one must not
+  // report it done.
+  startedByPartner_ = false;
+  setControls(true);
+  resetting_ = false;
+}
+
+void Sequencer::FormKeyDown(int key) {
+  if (key != kEscKey || !busy_) return;
+  step_ = End;
+  escaped_ = true;
+}
+
+void Sequencer::MenuSimuErreurClick() {
+  errorSimulation_ = !errorSimulation_;
+  status(errorSimulation_ ? QStringLiteral("err simu") : QStringLiteral("simu err reset"));
+}
+
+void Sequencer::shutdown() {
+  timerSecurite_.stop();
+  if (keyed_ || busy_) keying_.unkey();
+  keyed_ = false;
+}
+
+bool Sequencer::play(WaveOrigin origin, const QString& what) {
+  const std::uint64_t id = run_;
+  if (origin == WaveOrigin::File)
+    engine_.PlayWaveFile(what);
+  else
+    engine_.PlayWaveRes(what);
+  // A failure has reset everything already; otherwise a piece that did not
+  // start leaves nothing to wait for, so the machine goes on at once.
+  if (id != run_ || !busy_) return true;
+  return engine_.isPlaying();
+}
+
+bool Sequencer::pause(int ms) {
+  const std::uint64_t id = run_;
+  clock_.waitMs(ms);
+  if (id != run_ || !busy_) return false;
+  if (escaped_) {
+    step_ = End;
+    return false;
+  }
+  return true;
+}
+
+void Sequencer::dropLines() {
+  if (keyed_ || keying_.portInUse()) keying_.unkey();
+  keyed_ = false;
+}
+
+void Sequencer::setControls(bool idle) {
+  if (button1Enabled_ == idle && soundCardOkEnabled_ == idle) return;
+  button1Enabled_ = idle;
+  soundCardOkEnabled_ = idle;
+  if (stateChanged_) stateChanged_();
+}
+
+void Sequencer::status(const QString& text) {
+  if (statusSink_) statusSink_(text);
+}
+
+}  // namespace parlhora
