@@ -1,0 +1,37 @@
+#pragma once
+
+#include "platform/SerialLines.h"
+
+namespace parlhora {
+
+/// SerialLines on a Linux tty through termios and the modem-line ioctls.
+/// Owns the file descriptor; closing it (also on a crash) lets the kernel
+/// drop DTR and RTS because the port is opened with hang-up-on-close.
+class TermiosSerialLines final : public SerialLines {
+ public:
+  /// `sysfsTty` is where listPorts() looks for tty devices.
+  explicit TermiosSerialLines(QString sysfsTty = QStringLiteral("/sys/class/tty"));
+  ~TermiosSerialLines() override;
+  TermiosSerialLines(const TermiosSerialLines&) = delete;
+  TermiosSerialLines& operator=(const TermiosSerialLines&) = delete;
+
+  QStringList listPorts() const override;
+  QString open(const QString& path) override;
+  bool isOpen() const override { return fd_ >= 0; }
+  bool setLines(unsigned bits) override;
+  bool clearLines(unsigned bits) override;
+  ModemLines readLines() override;
+  void close() override;
+  /// The last failure of a call that cannot return one (close).
+  QString lastError() const { return lastError_; }
+
+ private:
+  bool modemIoctl(unsigned long request, unsigned bits);
+  void releaseIfGone(int error);
+
+  QString sysfsTty_;
+  int fd_ = -1;
+  QString lastError_;
+};
+
+}  // namespace parlhora

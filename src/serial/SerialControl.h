@@ -1,0 +1,100 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+#include "platform/Notifier.h"
+#include "platform/SerialLines.h"
+#include "serial/LineLatches.h"
+#include "serial/LineOptions.h"
+#include "serial/SerialIndicators.h"
+
+namespace parlhora {
+
+/// The serial port of the program: the port list, the COM window's logic,
+/// keying the transmitter and sensing CTS, DSR and DCD. Core thread only.
+/// Borrows `lines`, `notifier` and `options` (the COM window's check boxes;
+/// `options.port` is kept equal to what COM= must save). The destructor
+/// unkeys and closes the port.
+class SerialControl {
+ public:
+  SerialControl(SerialLines& lines, Notifier& notifier, LineOptions& options);
+  ~SerialControl();
+  SerialControl(const SerialControl&) = delete;
+  SerialControl& operator=(const SerialControl&) = delete;
+
+  /// Clicks "Nachricht hören" for a rising CTS or DSR whose box is checked.
+  std::function<void()> startAnnouncement;
+  /// True while an announcement is busy; poll() senses nothing then.
+  std::function<bool()> busy;
+  /// Called after the indicators, the COM list or its selection changed.
+  std::function<void()> changed;
+  /// Receives the reason a port could not be opened, for the log.
+  std::function<void(const QString&)> logLine;
+
+  /// Fills the port list (hidden ListBoxPort) from the machine's ports.
+  void ListSerialPorts();
+  const QStringList& portList() const { return portList_; }
+
+  /// COM window shown: copies the port list once and selects the current port.
+  void FormShow();
+  const QStringList& comList() const { return comList_; }
+  /// Selected row of ListBoxCOM, -1 for none.
+  int comSelection() const { return comSelection_; }
+  /// The user picked row `index` of ListBoxCOM.
+  void ListBoxCOMClick(int index);
+  /// Opens the port named by portName(), closing any open one first.
+  void menuCOMClick();
+  /// Closes the port and returns to "No COM".
+  void menuComNoneclick();
+  /// Opens the device of the current port; "Fehler: COM-Port" on failure.
+  bool OpenSerialPort();
+  /// Drops DTR and RTS and closes the port.
+  void ClosePortLines();
+  /// Acts on the COM= value in `options.port` after the settings were read.
+  void applyPortSetting();
+
+  /// "COM3", "ttyUSB0", "No COM", or empty before anything was chosen.
+  QString portName() const { return portName_; }
+  bool portOpen() const { return open_; }
+
+  /// An announcement keys and pre-rolls only when this is true.
+  bool portInUse() const;
+  /// Raises DTR and/or RTS as the boxes say, in one step; lamp on.
+  void keyUp();
+  /// Drops DTR and RTS, whatever was raised; lamp off.
+  void unkey();
+
+  /// One reading of the input lines (the tick's step 8). Does nothing while
+  /// no port is open or busy() is true; may call startAnnouncement.
+  void poll();
+  /// DCD was on at the last reading.
+  bool carrier() const { return carrier_; }
+  /// The sequencer must refuse to start: carrier sensed and DCD box checked.
+  bool blocksStart() const { return carrier_ && options_.dcd; }
+  /// Marks CTS and DSR as seen on; called at every announcement start.
+  void setLatches() { latches_.setAll(); }
+
+  const SerialIndicators& indicators() const { return indicators_; }
+
+ private:
+  void select(int index);
+  void setIndicators(const SerialIndicators& next);
+  void notify();
+
+  SerialLines& lines_;
+  Notifier& notifier_;
+  LineOptions& options_;
+  QStringList portList_;
+  QStringList comList_;
+  int comSelection_ = -1;
+  QString portName_;
+  QString devicePath_;
+  bool open_ = false;
+  bool carrier_ = false;
+  LineLatches latches_;
+  SerialIndicators indicators_;
+};
+
+}  // namespace parlhora

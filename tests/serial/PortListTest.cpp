@@ -1,0 +1,67 @@
+#include <gtest/gtest.h>
+
+#include <QTextStream>
+
+#include "app/PortsCommand.h"
+#include "fakes/FakeSerialLines.h"
+#include "serial/PortList.h"
+
+using namespace parlhora;
+
+TEST(PortList, NoComFirstThenSortedAsText) {
+  EXPECT_EQ(PortList::build({"ttyS9", "ttyUSB0", "ttyS0", "ttyACM0", "ttyS1"}),
+            (QStringList{"No COM", "COM1", "COM10", "COM2", "ttyACM0", "ttyUSB0"}));
+  EXPECT_EQ(PortList::build({"COM2", "COM10", "COM1"}), (QStringList{"No COM", "COM1", "COM10", "COM2"}));
+  EXPECT_EQ(PortList::build({}), QStringList{"No COM"});
+}
+
+TEST(PortList, LeavesOutPortZeroDuplicatesAndUnsafeNames) {
+  EXPECT_EQ(PortList::build({"COM0", "COM3", "ttyS2", "../sda", "", "pts/3", "COMx"}),
+            (QStringList{"No COM", "COM3", "COMx"}));
+}
+
+TEST(PortList, SettingValueToPortName) {
+  EXPECT_EQ(PortList::portNameFromSetting("0"), "No COM");
+  EXPECT_EQ(PortList::portNameFromSetting("3"), "COM3");
+  EXPECT_EQ(PortList::portNameFromSetting("03"), "COM3");
+  EXPECT_EQ(PortList::portNameFromSetting("ttyUSB0"), "ttyUSB0");
+  EXPECT_EQ(PortList::portNameFromSetting("ttyS0"), "COM1");
+  EXPECT_EQ(PortList::portNameFromSetting("COM4"), "COM4");
+  EXPECT_EQ(PortList::portNameFromSetting(""), "");
+  // Kept as text so the open fails visibly instead of the value vanishing.
+  EXPECT_EQ(PortList::portNameFromSetting("99999"), "99999");
+  EXPECT_EQ(PortList::portNameFromSetting("../../etc/passwd"), "../../etc/passwd");
+}
+
+TEST(PortList, PortNameToSettingValueRoundTrips) {
+  EXPECT_EQ(PortList::settingForPortName("No COM"), "0");
+  EXPECT_EQ(PortList::settingForPortName("COM10"), "10");
+  EXPECT_EQ(PortList::settingForPortName("ttyACM0"), "ttyACM0");
+  for (const QByteArray value : {"0", "1", "256", "ttyUSB3"})
+    EXPECT_EQ(PortList::settingForPortName(PortList::portNameFromSetting(value)), value);
+}
+
+TEST(PortList, DevicePathsStayBelowDev) {
+  EXPECT_EQ(PortList::devicePath("COM1"), "/dev/ttyS0");
+  EXPECT_EQ(PortList::devicePath("COM10"), "/dev/ttyS9");
+  EXPECT_EQ(PortList::devicePath("ttyUSB0"), "/dev/ttyUSB0");
+  EXPECT_EQ(PortList::devicePath("ttyUSB0", "/tmp/dev"), "/tmp/dev/ttyUSB0");
+  for (const char* bad : {"No COM", "    ", "", "COM0", "../../etc/passwd", "pts/3", "..", "99999"})
+    EXPECT_TRUE(PortList::devicePath(bad).isEmpty()) << bad;
+}
+
+TEST(PortsCommand, PrintsNoComFirstOneNameALine) {
+  FakeSerialLines lines;
+  lines.ports = {"ttyUSB0", "ttyS1", "ttyS0"};
+  QString text;
+  QTextStream out(&text);
+  EXPECT_EQ(runPortsCommand(out, lines), 0);
+  EXPECT_EQ(text, "No COM\nCOM1\nCOM2\nttyUSB0\n");
+}
+
+TEST(PortsCommand, RealMachineListStartsWithNoCom) {
+  QString text;
+  QTextStream out(&text);
+  EXPECT_EQ(runPortsCommand(out), 0);
+  EXPECT_TRUE(text.startsWith("No COM\n"));
+}
