@@ -146,12 +146,10 @@ WavReadResult WavReader::read(QIODevice& in, WaveOrigin origin, QByteArray& samp
   const qint64 fmtKept = std::min<qint64>(fmtSize, scratch.size());
   scratch.fill(0);  // a format chunk under 16 bytes leaves its missing fields at 0
   if (readFully(in, scratch.data(), fmtKept) != Got::All) return fail(Failure::ShortFormat);
-  if (skip(in, fmtSize - fmtKept, scratch) != Got::All) return fail(Failure::ShortFormat);
-
+  // Take the fields before skipping the rest: skipping may reuse the scratch area.
   const char* f = scratch.data();
-  if ((le16(f) & 0xFF) != 1) return fail(Failure::NotPcm);
+  const std::uint16_t tag = le16(f);
   const std::uint16_t channels = le16(f + 2) & 0xFF;
-  if (channels != 1 && channels != 2) return fail(Failure::NotMonoStereo);
   WaveFormat& fmt = result.format;
   fmt.formatTag = 1;
   fmt.channels = channels;
@@ -159,6 +157,10 @@ WavReadResult WavReader::read(QIODevice& in, WaveOrigin origin, QByteArray& samp
   fmt.avgBytesPerSec = le32(f + 8);
   fmt.blockAlign = le16(f + 12);
   fmt.bitsPerSample = le16(f + 14);
+  if (skip(in, fmtSize - fmtKept, scratch) != Got::All) return fail(Failure::ShortFormat);
+
+  if ((tag & 0xFF) != 1) return fail(Failure::NotPcm);
+  if (channels != 1 && channels != 2) return fail(Failure::NotMonoStereo);
   // 64-bit product: a 32-bit one can wrap onto the average rate. A zero rate
   // or alignment would pass the product test yet leave nothing to play.
   if (fmt.samplesPerSec == 0 || fmt.blockAlign == 0 ||
