@@ -111,7 +111,7 @@ class WaveEngine {
   int fillCount(int block) const { return fill_[block & 1]; }
 
  private:
-  void play(WaveOrigin origin, const QString& name, QIODevice* source);
+  void play(WaveOrigin origin, QIODevice* source);
   void startPlayback(WaveOrigin origin);
   int fillBlock(int block);
   void onOpen(std::uint64_t session);
