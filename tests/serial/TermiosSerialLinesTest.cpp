@@ -1,0 +1,155 @@
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <termios.h>
+#include <unistd.h>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <cerrno>
+#include <cstdlib>
+
+#include "platform/TermiosSerialLines.h"
+
+using namespace parlhora;
+
+namespace {
+
+// A pseudo-terminal pair: the backend opens the slave like a serial port.
+class Pty {
+ public:
+  Pty() {
+    master_ = ::posix_openpt(O_RDWR | O_NOCTTY);
+    if (master_ < 0 || ::grantpt(master_) != 0 || ::unlockpt(master_) != 0) return;
+    const char* name = ::ptsname(master_);
+    if (name) slave_ = QString::fromLocal8Bit(name);
+  }
+  ~Pty() { closeMaster(); }
+  Pty(const Pty&) = delete;
+  Pty& operator=(const Pty&) = delete;
+
+  bool ok() const { return master_ >= 0 && !slave_.isEmpty(); }
+  QString slave() const { return slave_; }
+  // The master sees the slave's settings, so the backend's port is not disturbed.
+  termios slaveSettings() const {
+    termios tio{};
+    EXPECT_EQ(::tcgetattr(master_, &tio), 0);
+    return tio;
+  }
+  void closeMaster() {
+    if (master_ >= 0) EXPECT_EQ(::close(master_), 0);
+    master_ = -1;
+  }
+
+ private:
+  int master_ = -1;
+  QString slave_;
+};
+
+}  // namespace
+
+TEST(TermiosSerialLines, OpensRawWithoutFlowControlAndHangsUpOnClose) {
+  Pty pty;
+  ASSERT_TRUE(pty.ok());
+  TermiosSerialLines lines;
+  ASSERT_EQ(lines.open(pty.slave()), "");
+  EXPECT_TRUE(lines.isOpen());
+
+  const termios tio = pty.slaveSettings();
+  EXPECT_EQ(tio.c_lflag & (ICANON | ECHO | ISIG | IEXTEN), 0u);
+  EXPECT_EQ(tio.c_iflag & (IXON | IXOFF | IXANY | ICRNL | ISTRIP), 0u);
+  EXPECT_EQ(tio.c_oflag & OPOST, 0u);
+  EXPECT_EQ(tio.c_cflag & CRTSCTS, 0u);
+  EXPECT_EQ(tio.c_cflag & CSIZE, tcflag_t(CS8));
+  EXPECT_NE(tio.c_cflag & HUPCL, 0u);
+  EXPECT_NE(tio.c_cflag & CLOCAL, 0u);
+
+  lines.close();
+  EXPECT_FALSE(lines.isOpen());
+  EXPECT_EQ(lines.lastError(), "");
+}
+
+TEST(TermiosSerialLines, ModemLineCallsAPtyRefusesReadAsLinesOff) {
+  Pty pty;
+  ASSERT_TRUE(pty.ok());
+  TermiosSerialLines lines;
+  ASSERT_EQ(lines.open(pty.slave()), "");
+  EXPECT_FALSE(lines.setLines(SerialLines::Dtr | SerialLines::Rts));
+  EXPECT_FALSE(lines.clearLines(SerialLines::Dtr | SerialLines::Rts));
+  const ModemLines in = lines.readLines();
+  EXPECT_FALSE(in.ok);
+  EXPECT_FALSE(in.cts || in.dsr || in.dcd);
+  // A device without modem lines is still a usable port.
+  EXPECT_TRUE(lines.isOpen());
+}
+
+TEST(TermiosSerialLines, SecondOpenIsRefusedUntilTheFirstCloses) {
+  Pty pty;
+  ASSERT_TRUE(pty.ok());
+  TermiosSerialLines first;
+  TermiosSerialLines second;
+  ASSERT_EQ(first.open(pty.slave()), "");
+  EXPECT_NE(second.open(pty.slave()), "");
+  EXPECT_FALSE(second.isOpen());
+  first.close();
+  EXPECT_EQ(second.open(pty.slave()), "");
+}
+
+TEST(TermiosSerialLines, RemovedDeviceReadsOffAndIsLetGo) {
+  Pty pty;
+  ASSERT_TRUE(pty.ok());
+  TermiosSerialLines lines;
+  ASSERT_EQ(lines.open(pty.slave()), "");
+  pty.closeMaster();  // the slave is hung up, as a pulled adapter is
+  const ModemLines in = lines.readLines();
+  EXPECT_FALSE(in.ok);
+  EXPECT_FALSE(in.cts || in.dsr || in.dcd);
+  EXPECT_FALSE(lines.isOpen());
+  EXPECT_FALSE(lines.setLines(SerialLines::Dtr));
+}
+
+TEST(TermiosSerialLines, OpenFailuresGiveAReasonAndHoldNothing) {
+  QTemporaryDir dir;
+  ASSERT_TRUE(dir.isValid());
+  QFile plain(dir.filePath("plain"));
+  ASSERT_TRUE(plain.open(QIODevice::WriteOnly));
+  plain.close();
+
+  TermiosSerialLines lines;
+  for (const QString& path : {dir.filePath("missing"), dir.filePath("plain"), QStringLiteral("/dev/null")}) {
+    const QString reason = lines.open(path);
+    EXPECT_FALSE(reason.isEmpty()) << path.toStdString();
+    EXPECT_FALSE(lines.isOpen());
+  }
+  EXPECT_TRUE(lines.open(dir.filePath("missing")).startsWith("open: "));
+  EXPECT_FALSE(lines.readLines().ok);
+  EXPECT_FALSE(lines.setLines(SerialLines::Dtr));
+}
+
+TEST(TermiosSerialLines, ListsOnlyTtysWithARealDeviceBehind) {
+  QTemporaryDir sys;
+  ASSERT_TRUE(sys.isValid());
+  QDir root(sys.path());
+  auto device = [&](const QString& name, const char* uartType) {
+    ASSERT_TRUE(root.mkpath(name + "/device/driver"));
+    if (uartType) {
+      QFile type(root.filePath(name + "/type"));
+      ASSERT_TRUE(type.open(QIODevice::WriteOnly));
+      type.write(uartType);
+    }
+  };
+  device("ttyS0", "4\n");
+  device("ttyS1", "0\n");  // registered by the driver, no UART found
+  device("ttyUSB0", nullptr);
+  device("ttyACM0", nullptr);
+  device("ttyAMA0", "0\n");  // only ttyS ports carry the 8250 placeholders
+  ASSERT_TRUE(root.mkpath("tty1"));
+  ASSERT_TRUE(root.mkpath("ptmx"));
+  ASSERT_TRUE(root.mkpath("ttyS2/device"));  // a device without driver
+
+  TermiosSerialLines lines(sys.path());
+  QStringList found = lines.listPorts();
+  found.sort();
+  EXPECT_EQ(found, (QStringList{"ttyACM0", "ttyAMA0", "ttyS0", "ttyUSB0"}));
+  EXPECT_TRUE(TermiosSerialLines(sys.filePath("absent")).listPorts().isEmpty());
+}
