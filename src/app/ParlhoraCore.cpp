@@ -1,0 +1,135 @@
+#include "app/ParlhoraCore.h"
+
+#include <QDir>
+
+#include "audio/PieceLibrary.h"
+#include "platform/Autostart.h"
+#include "platform/Notifier.h"
+
+namespace parlhora {
+
+ParlhoraCore::ParlhoraCore(PlatformSet platform, Options options)
+    : platform_(platform),
+      options_(options),
+      log_(platform.clock, QDir(platform.programFolder).filePath("parlhora.log")),
+      settingsService_(platform.settingsStore, platform.notifier,
+                       SettingsService::probeIn(platform.programFolder),
+                       [this](const QString& text) { status_.set(text); }),
+      engine_(platform.waveOut, platform.clock, platform.notifier),
+      serial_(platform.serialLines, platform.notifier, settings_.lines),
+      keying_(serial_),
+      sequencer_(engine_, platform.clock, keying_, noHooks_, noWeather_, settings_.announcement),
+      scheduler_(platform.clock, settings_.schedule, settings_.announcement) {
+  engine_.setProgramFolder(platform_.programFolder);
+  engine_.setEvents(sequencer_.engineEvents());
+  sequencer_.setStatusSink([this](const QString& text) { status_.set(text); });
+  sequencer_.setStateChanged([this] { notifyChanged(); });
+  sequencer_.setLoading(true);
+
+  serial_.startAnnouncement = [this] { sequencer_.Button1Click(); };
+  serial_.busy = [this] { return sequencer_.busy(); };
+  serial_.changed = [this] { notifyChanged(); };
+  serial_.logLine = [this](const QString& text) { log_.AppendLogLine(text); };
+
+  Scheduler::Wiring wiring = Scheduler::wiringFor(sequencer_);
+  wiring.loadSettings = [this] { LoadSettings(); };
+  wiring.readBackVolume = [this] { readBackVolume(); };
+  wiring.pollLines = [this] { serial_.poll(); };
+  // The hourly weather line needs the Monitor II source; until it exists
+  // there is nothing to log.
+  wiring.hourlyLog = [](int, int) { return false; };
+  scheduler_.setWiring(std::move(wiring));
+  scheduler_.setChanged([this] { notifyChanged(); });
+}
+
+ParlhoraCore::~ParlhoraCore() {
+  // Whatever happened before, the transmitter must not stay keyed.
+  sequencer_.shutdown();
+}
+
+void ParlhoraCore::FormCreate() {
+  serial_.ListSerialPorts();
+  scheduler_.start();
+}
+
+void ParlhoraCore::LoadSettings() {
+  scheduler_.stop();
+  if (options_.settingsExisted) {
+    loadReport_ = settingsService_.LoadSettings(settings_);
+  }
+  scheduler_.hourMenus().loadHours(settings_.schedule.startHour, settings_.schedule.endHour);
+  if (loadReport_.portRead) serial_.applyPortSetting();
+  if (loadReport_.autostartRead && settings_.mainWindow.autostart && options_.touchAutostart) {
+    platform_.autostart.setEnabled(true);
+  }
+  minimiseLatch_ = loadReport_.startMinimisedRead;
+  if (options_.logExisted) log_.load();
+
+  // The user's greeting and "Wave ext" need the cuckoo call in the folder.
+  PieceLibrary::installCuckoo(platform_.programFolder);
+  engine_.Alloc_Mem();
+  engine_.setDevice(settings_.sound.device);
+  scheduler_.UpDownPeriodeMouseDown();
+  // Our backend keeps the device volume itself: give it the stored one
+  // before the first read-back, or every restart would lose it.
+  engine_.applyStoredVolume(settings_.sound);
+  readBackVolume();
+  serial_.FormShow();
+
+  sequencer_.setLoading(false);
+  if (onLoaded) onLoaded();
+  scheduler_.start();
+  notifyChanged();
+}
+
+bool ParlhoraCore::SaveSettings() { return settingsService_.SaveSettings(settings_); }
+
+void ParlhoraCore::FormClose() {
+  if (closed_) return;
+  closed_ = true;
+  scheduler_.stop();
+  sequencer_.shutdown();
+  engine_.clearFlags();
+  SaveSettings();
+  // After the save every step is on its own: a failure must not keep the
+  // window from closing.
+  engine_.closeDevice();
+  engine_.Free_unlock();
+  serial_.ClosePortLines();
+}
+
+void ParlhoraCore::saveUnlessLatched() {
+  if (minimiseLatch_) {
+    minimiseLatch_ = false;
+    return;
+  }
+  SaveSettings();
+}
+
+void ParlhoraCore::setAutostart(bool enabled) {
+  settings_.mainWindow.autostart = enabled;
+  if (options_.touchAutostart) platform_.autostart.setEnabled(enabled);
+}
+
+void ParlhoraCore::ButtonPlayWaveClick() { engine_.PlayWaveFile("kuckoo.wav"); }
+
+void ParlhoraCore::ButtonPlayWaveResClick() { engine_.PlayWaveRes("son0"); }
+
+void ParlhoraCore::TrackBarVolumeChange(int position) {
+  settings_.sound.volume = position;
+  engine_.TrackBarVolumeChange(position, settings_.sound.balance);
+}
+
+void ParlhoraCore::readBackVolume() {
+  const auto reading = engine_.readBack(settings_.sound.volume, settings_.sound.balance);
+  if (!reading.changed) return;
+  settings_.sound.volume = reading.position;
+  settings_.sound.balance = reading.balance;
+  notifyChanged();
+}
+
+void ParlhoraCore::notifyChanged() {
+  if (onChanged) onChanged();
+}
+
+}  // namespace parlhora

@@ -1,0 +1,104 @@
+#pragma once
+
+#include <functional>
+#include <memory>
+
+#include "app/AnnouncerSettings.h"
+#include "app/LogList.h"
+#include "app/PlatformSet.h"
+#include "app/Scheduler.h"
+#include "app/SerialKeying.h"
+#include "app/SettingsService.h"
+#include "app/StatusLine.h"
+#include "audio/AnnouncementHooks.h"
+#include "audio/Sequencer.h"
+#include "audio/WaveEngine.h"
+#include "audio/WeatherSpeech.h"
+#include "serial/SerialControl.h"
+
+namespace parlhora {
+
+/// The whole program without its windows: the settings models, the status
+/// line, the log, the wave engine, the sequencer, the once-a-second tick and
+/// the serial port, wired together in the start-up and shutdown order of the
+/// main window. The program with windows, --headless and the one-shot
+/// commands all run this same object; windows are views of it.
+///
+/// Core thread only. Borrows the platform set, which must outlive it.
+class ParlhoraCore {
+ public:
+  struct Options {
+    bool settingsExisted = false;  // parlhora.ini was there at start
+    bool logExisted = false;       // parlhora.log was there at start
+    bool touchAutostart = true;    // false for one-shot commands
+  };
+
+  ParlhoraCore(PlatformSet platform, Options options);
+  ~ParlhoraCore();
+  ParlhoraCore(const ParlhoraCore&) = delete;
+  ParlhoraCore& operator=(const ParlhoraCore&) = delete;
+
+  /// Start-up after the windows exist: the port list, then the tick, whose
+  /// first run (500 ms later) loads the settings.
+  void FormCreate();
+  /// The first tick's work: reads parlhora.ini and finishes the start-up.
+  void LoadSettings();
+  /// "Konfiguration speichern"; false (after beep and status text) on failure.
+  bool SaveSettings();
+  /// Shutdown after the windows copied their geometry into the models: the
+  /// save, then every release step, each guarded.
+  void FormClose();
+
+  /// `Button2` and checking `CheckBoxReduire` by hand: save, unless this is
+  /// the one time right after loading set the box (the latch is then cleared).
+  void saveUnlessLatched();
+  /// `CheckBoxDemarrage` changed: writes or removes the autostart entry.
+  void setAutostart(bool enabled);
+  /// "Wave ext" and "Wave int".
+  void ButtonPlayWaveClick();
+  void ButtonPlayWaveResClick();
+  /// The volume slider moved.
+  void TrackBarVolumeChange(int position);
+  /// Step 2 of the tick: the device volume back into the slider and balance.
+  void readBackVolume();
+
+  AnnouncerSettings& settings() { return settings_; }
+  StatusLine& status() { return status_; }
+  LogList& log() { return log_; }
+  WaveEngine& engine() { return engine_; }
+  Sequencer& sequencer() { return sequencer_; }
+  Scheduler& scheduler() { return scheduler_; }
+  SerialControl& serial() { return serial_; }
+  Clock& clock() { return platform_.clock; }
+  const QString& programFolder() const { return platform_.programFolder; }
+  const QString& weatherFolder() const { return platform_.weatherFolder; }
+  bool loaded() const { return !sequencer_.loading(); }
+  const LoadReport& loadReport() const { return loadReport_; }
+
+  /// Views: called after the settings were loaded (show or minimise the
+  /// windows, fill the controls) and after any state a view mirrors changed.
+  std::function<void()> onLoaded;
+  std::function<void()> onChanged;
+
+ private:
+  void notifyChanged();
+
+  PlatformSet platform_;
+  Options options_;
+  AnnouncerSettings settings_;
+  StatusLine status_;
+  LogList log_;
+  SettingsService settingsService_;
+  WaveEngine engine_;
+  SerialControl serial_;
+  SerialKeying keying_;
+  AnnouncementHooks noHooks_;
+  WeatherSpeech noWeather_;
+  Sequencer sequencer_;
+  Scheduler scheduler_;
+  LoadReport loadReport_;
+  bool minimiseLatch_ = false;
+  bool closed_ = false;
+};
+
+}  // namespace parlhora

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+
+namespace parlhora {
+
+class Autostart;
+class Clock;
+class Notifier;
+class SerialLines;
+class SettingsStore;
+class WaveOut;
+
+/// The platform facilities the core runs on, borrowed for the core's
+/// lifetime: real backends in the program, fakes and a virtual clock in
+/// tests and dry runs.
+struct PlatformSet {
+  Clock& clock;
+  WaveOut& waveOut;
+  SerialLines& serialLines;
+  Notifier& notifier;
+  Autostart& autostart;
+  SettingsStore& settingsStore;
+  QString programFolder;
+  QString weatherFolder;  // empty when it could not be created
+};
+
+}  // namespace parlhora
