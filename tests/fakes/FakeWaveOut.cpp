@@ -130,7 +130,9 @@ void FakeWaveOut::finish(int block) {
   queue_.erase(it);
   blocks_[block].queued = false;
   calls_ << QStringLiteral("done %1").arg(block);
-  if (callbacks_.onDone) callbacks_.onDone(block);
+  // A copy: the callee may close, which clears callbacks_.
+  auto onDone = callbacks_.onDone;
+  if (onDone) onDone(block);
 }
 
 int FakeWaveOut::reset() {
