@@ -266,9 +266,8 @@ void Sequencer::reset() {
   ++run_;
   timerSecurite_.stop();
   dropLines();
-  // Blocks still queued would make the unprepare fail and leave the device
-  // open, and every later open would fail: drop them first.
-  if (engine_.isPlaying() || engine_.isOpened()) engine_.waveOut().reset();
+  // closeDevice resets before it unprepares, so blocks still queued (the
+  // forced case) do not leave the device open for good.
   if (engine_.closeDevice()) {
     clock_.waitMs(kLinkPauseMs);
     hooks_.reconnectLink();
