@@ -90,7 +90,7 @@ void ParlhoraCore::FormClose() {
   scheduler_.stop();
   sequencer_.shutdown();
   engine_.clearFlags();
-  SaveSettings();
+  if (options_.saveOnClose) SaveSettings();
   // After the save every step is on its own: a failure must not keep the
   // window from closing.
   engine_.closeDevice();
@@ -126,6 +126,10 @@ void ParlhoraCore::readBackVolume() {
   settings_.sound.volume = reading.position;
   settings_.sound.balance = reading.balance;
   notifyChanged();
+}
+
+void ParlhoraCore::setPieceObserver(std::function<void(WaveOrigin, const QString&)> observer) {
+  engine_.setEvents(sequencer_.engineEvents(std::move(observer)));
 }
 
 void ParlhoraCore::notifyChanged() {

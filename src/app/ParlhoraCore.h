@@ -31,6 +31,7 @@ class ParlhoraCore {
     bool settingsExisted = false;  // parlhora.ini was there at start
     bool logExisted = false;       // parlhora.log was there at start
     bool touchAutostart = true;    // false for one-shot commands
+    bool saveOnClose = true;       // false for one-shot commands
   };
 
   ParlhoraCore(PlatformSet platform, Options options);
@@ -74,6 +75,9 @@ class ParlhoraCore {
   const QString& weatherFolder() const { return platform_.weatherFolder; }
   bool loaded() const { return !sequencer_.loading(); }
   const LoadReport& loadReport() const { return loadReport_; }
+
+  /// Sees every built-in piece and jingle file as it starts (dry runs).
+  void setPieceObserver(std::function<void(WaveOrigin, const QString&)> observer);
 
   /// Views: called after the settings were loaded (show or minimise the
   /// windows, fill the controls) and after any state a view mirrors changed.

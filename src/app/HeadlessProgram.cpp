@@ -1,0 +1,45 @@
+#include "app/HeadlessProgram.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QTextStream>
+#include <cstdio>
+
+#include "app/ParlhoraCore.h"
+#include "platform/LogNotifier.h"
+#include "platform/SystemPlatform.h"
+#include "platform/TerminationSignals.h"
+
+namespace parlhora {
+
+int runHeadless(const QString& home, const QString& program, const QStringList& autostartArguments) {
+  SystemPlatform system(home, program, autostartArguments);
+  const QString folder = system.paths.programFolder();
+  QTextStream out(stdout);
+  ParlhoraCore* corePointer = nullptr;
+  LogNotifier notifier([&](const QString& line) {
+    if (corePointer)
+      corePointer->log().AppendLogLine(line);
+    else
+      out << line << Qt::endl;
+  });
+  ParlhoraCore::Options options;
+  options.settingsExisted = QFileInfo::exists(QDir(folder).filePath("parlhora.ini"));
+  options.logExisted = QFileInfo::exists(QDir(folder).filePath("parlhora.log"));
+  ParlhoraCore core(PlatformSet{system.clock, system.waveOut, system.serialLines, notifier, system.autostart,
+                                system.settingsStore, folder, system.paths.weatherFolder()},
+                    options);
+  corePointer = &core;
+  core.log().setEcho([&](const QString& line) { out << line << Qt::endl; });
+  core.status().addListener([&](const QString& text) { out << text << Qt::endl; });
+  out << "Parlhora headless, program folder " << folder << Qt::endl;
+
+  TerminationSignals termination([] { QCoreApplication::quit(); });
+  core.FormCreate();
+  const int status = QCoreApplication::exec();
+  core.FormClose();
+  return status;
+}
+
+}  // namespace parlhora

@@ -1,0 +1,168 @@
+#include "app/SayCommand.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QLocale>
+#include <memory>
+
+#include "app/DaySchedule.h"
+#include "app/ParlhoraCore.h"
+#include "app/SettingsFile.h"
+#include "app/TraceClock.h"
+#include "platform/AlsaWaveOut.h"
+#include "platform/Autostart.h"
+#include "platform/FileWaveOut.h"
+#include "platform/LogNotifier.h"
+#include "platform/PosixSettingsStore.h"
+#include "platform/SilentWaveOut.h"
+#include "platform/SystemClock.h"
+#include "platform/TermiosSerialLines.h"
+#include "platform/TraceSerialLines.h"
+#include "platform/VirtualClock.h"
+
+namespace parlhora {
+
+namespace {
+
+// One-shot commands never touch the autostart entry.
+class NoAutostart final : public Autostart {
+ public:
+  bool setEnabled(bool) override { return true; }
+  bool isEnabled() const override { return false; }
+};
+
+struct SayOptions {
+  QDateTime at;
+  bool dryRun = false;
+  QString outFile;
+  QString error;
+};
+
+SayOptions parseSay(const QStringList& args) {
+  SayOptions options;
+  for (int i = 0; i < args.size(); ++i) {
+    const QString& word = args[i];
+    if (word == "--at" && i + 1 < args.size()) {
+      options.at = QDateTime::fromString(args[++i], "yyyy-MM-dd hh:mm");
+      if (!options.at.isValid()) options.error = "--at wants \"YYYY-MM-DD hh:mm\"";
+    } else if (word == "--dry-run") {
+      options.dryRun = true;
+    } else if (word == "--out" && i + 1 < args.size()) {
+      options.outFile = args[++i];
+    } else {
+      options.error = QString("say: unexpected argument: %1").arg(word);
+    }
+  }
+  if (options.dryRun && !options.outFile.isEmpty())
+    options.error = "say: --dry-run and --out exclude each other";
+  return options;
+}
+
+// Runs one announcement on `clock` until it is over (or a generous bound
+// passes: a stuck one is ended by the safety reset long before).
+bool announce(ParlhoraCore& core, Clock& clock, const std::function<void(int)>& advance) {
+  bool failed = false;
+  core.status().addListener([&](const QString& text) {
+    if (text.startsWith("Err") || text.startsWith("Feh") || text.startsWith("feh")) failed = true;
+  });
+  core.LoadSettings();
+  core.scheduler().stop();
+  core.sequencer().setTime(SpokenTime::from(clock.now()));
+  core.sequencer().Button1Click();
+  const std::int64_t limit = clock.monotonicMs() + 10 * 60 * 1000;
+  while (core.sequencer().busy() && clock.monotonicMs() < limit) advance(50);
+  const bool ended = !core.sequencer().busy() && core.status().text() == "PARLHORA DONE";
+  core.FormClose();
+  return ended && !failed;
+}
+
+}  // namespace
+
+int runSayCommand(const QStringList& args, const QString& programFolder, QTextStream& out, QTextStream& err) {
+  const SayOptions options = parseSay(args);
+  if (!options.error.isEmpty()) {
+    err << options.error << Qt::endl;
+    return 2;
+  }
+  const bool virtualRun = options.dryRun || !options.outFile.isEmpty();
+  auto print = [&](const QString& line) {
+    if (options.dryRun) out << line << Qt::endl;
+  };
+
+  PosixSettingsStore store(programFolder);
+  // Only a dry run or a rendering may save nothing; none of the commands
+  // writes the settings, so the store is read only here.
+  NoAutostart autostart;
+  LogNotifier notifier([&](const QString& line) { err << line << Qt::endl; });
+  ParlhoraCore::Options coreOptions;
+  coreOptions.settingsExisted = QFileInfo::exists(QDir(programFolder).filePath("parlhora.ini"));
+  coreOptions.logExisted = false;
+  coreOptions.touchAutostart = false;
+  coreOptions.saveOnClose = false;
+
+  if (virtualRun) {
+    const QDateTime start = options.at.isValid() ? options.at : QDateTime::currentDateTime();
+    VirtualClock virtualClock(start);
+    TraceClock clock(virtualClock, print);
+    TraceSerialLines lines(print);
+    std::unique_ptr<WaveOut> device;
+    FileWaveOut* file = nullptr;
+    if (options.dryRun) {
+      device = std::make_unique<SilentWaveOut>(virtualClock);
+    } else {
+      auto fileOut = std::make_unique<FileWaveOut>(options.outFile, virtualClock);
+      file = fileOut.get();
+      device = std::move(fileOut);
+    }
+    ParlhoraCore core(PlatformSet{clock, *device, lines, notifier, autostart, store, programFolder, {}},
+                      coreOptions);
+    core.status().addListener([&](const QString& text) { print("status " + text); });
+    core.setPieceObserver([&](WaveOrigin origin, const QString& what) {
+      print((origin == WaveOrigin::Resource ? "piece " : "file ") + what);
+    });
+    const bool ok = announce(core, virtualClock, [&](int ms) { virtualClock.runFor(ms); });
+    if (file && !file->finish()) {
+      err << "say: cannot write " << options.outFile << Qt::endl;
+      return 1;
+    }
+    return ok ? 0 : 1;
+  }
+
+  SystemClock clock;
+  AlsaWaveOut device;
+  TermiosSerialLines lines;
+  ParlhoraCore core(PlatformSet{clock, device, lines, notifier, autostart, store, programFolder, {}},
+                    coreOptions);
+  core.status().addListener([&](const QString& text) { out << text << Qt::endl; });
+  return announce(core, clock, [&](int ms) { clock.waitMs(ms); }) ? 0 : 1;
+}
+
+int runScheduleCommand(const QStringList& args, const QString& programFolder, QTextStream& out,
+                       QTextStream& err) {
+  QDate date = QDate::currentDate();
+  for (int i = 0; i < args.size(); ++i) {
+    if (args[i] == "--date" && i + 1 < args.size()) {
+      date = QDate::fromString(args[++i], "yyyy-MM-dd");
+      if (!date.isValid()) {
+        err << "schedule: --date wants YYYY-MM-DD" << Qt::endl;
+        return 2;
+      }
+    } else {
+      err << "schedule: unexpected argument: " << args[i] << Qt::endl;
+      return 2;
+    }
+  }
+  AnnouncerSettings settings;
+  PosixSettingsStore store(programFolder);
+  const auto file = store.read();
+  if (file.status == SettingsStore::ReadStatus::Failed) {
+    err << "schedule: cannot read parlhora.ini: " << file.error << Qt::endl;
+    return 1;
+  }
+  if (file.status == SettingsStore::ReadStatus::Ok)
+    SettingsFile::load(file.bytes, settings, [](const QByteArray&) { return false; });
+  for (const QString& time : DaySchedule::run(settings.schedule, date)) out << time << Qt::endl;
+  return 0;
+}
+
+}  // namespace parlhora

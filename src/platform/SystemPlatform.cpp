@@ -1,0 +1,12 @@
+#include "platform/SystemPlatform.h"
+
+#include <QFileInfo>
+
+namespace parlhora {
+
+SystemPlatform::SystemPlatform(const QString& home, const QString& program, const QStringList& arguments)
+    : paths(home, QFileInfo(program).absolutePath()),
+      autostart(XdgAutostart::defaultConfigHome(), QFileInfo(program).absoluteFilePath(), arguments),
+      settingsStore(paths.programFolder()) {}
+
+}  // namespace parlhora
