@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QTextStream>
+#include <random>
 
 #include "app/PortsCommand.h"
 #include "fakes/FakeSerialLines.h"
@@ -48,6 +49,23 @@ TEST(PortList, DevicePathsStayBelowDev) {
   EXPECT_EQ(PortList::devicePath("ttyUSB0", "/tmp/dev"), "/tmp/dev/ttyUSB0");
   for (const char* bad : {"No COM", "    ", "", "COM0", "../../etc/passwd", "pts/3", "..", "99999"})
     EXPECT_TRUE(PortList::devicePath(bad).isEmpty()) << bad;
+}
+
+TEST(PortList, AnySettingValueMapsToADevicePathDirectlyBelowDevOrNone) {
+  std::mt19937 random(7);
+  static const char kChars[] = "COMtySUB0129./\\ -_\0\xff";
+  const QByteArray alphabet(kChars, sizeof kChars - 1);  // keeps the NUL
+  for (int i = 0; i < 5000; ++i) {
+    QByteArray value;
+    const int length = static_cast<int>(random() % 12);
+    for (int c = 0; c < length; ++c) value += alphabet.at(static_cast<int>(random() % alphabet.size()));
+    const QString path = PortList::devicePath(PortList::portNameFromSetting(value));
+    if (path.isEmpty()) continue;
+    ASSERT_TRUE(path.startsWith("/dev/")) << value.toHex().constData();
+    const QString rest = path.mid(5);
+    ASSERT_FALSE(rest.contains('/') || rest.startsWith('.') || rest.contains(QChar(0)))
+        << value.toHex().constData();
+  }
 }
 
 TEST(PortsCommand, PrintsNoComFirstOneNameALine) {
