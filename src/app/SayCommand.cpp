@@ -118,7 +118,7 @@ int runSayCommand(const QStringList& args, const QString& programFolder, QTextSt
                       coreOptions);
     core.status().addListener([&](const QString& text) { print("status " + text); });
     core.setPieceObserver([&](WaveOrigin origin, const QString& what) {
-      print((origin == WaveOrigin::Resource ? "piece " : "file ") + what);
+      print(origin == WaveOrigin::Resource ? "piece " + what.toLower() : "file " + what);
     });
     const bool ok = announce(core, virtualClock, [&](int ms) { virtualClock.runFor(ms); });
     if (file && !file->finish()) {
