@@ -2,7 +2,6 @@
 
 #include <QFile>
 #include <QLocale>
-#include <QSaveFile>
 
 #include "app/SettingsFile.h"
 
@@ -51,15 +50,13 @@ void LogList::trim() {
 }
 
 void LogList::writeFile() const {
-  QSaveFile file(filePath_);
-  if (!file.open(QIODevice::WriteOnly)) return;
+  // Rewritten in place like the original list file; a torn log costs little,
+  // while syncing a new copy every line would cost every line.
+  QFile file(filePath_);
+  if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) return;
   QByteArray bytes;
   for (const QString& line : lines_) bytes += line.toUtf8() + "\r\n";
-  if (file.write(bytes) != bytes.size()) {
-    file.cancelWriting();
-    return;
-  }
-  file.commit();
+  file.write(bytes);
 }
 
 }  // namespace parlhora

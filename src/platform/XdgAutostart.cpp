@@ -57,7 +57,9 @@ bool XdgAutostart::setEnabled(bool enabled) {
   if (!enabled) return !QFileInfo::exists(path) || QFile::remove(path);
 
   // A line break would end the Exec= line early.
-  for (const QString& w : QStringList(arguments_) << executable_)
+  QStringList words = arguments_;
+  words << executable_;
+  for (const QString& w : words)
     if (w.contains(QLatin1Char('\n')) || w.contains(QLatin1Char('\r'))) return false;
   if (!QDir().mkpath(configHome_ + QStringLiteral("/autostart"))) return false;
   QSaveFile file(path);

@@ -1,0 +1,23 @@
+// Arbitrary bytes as parlhora.ini: loading must never crash, and what a
+// save writes must load back to the same state (a second save is identical).
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+
+#include "app/SettingsFile.h"
+
+using parlhora::AnnouncerSettings;
+using parlhora::SettingsFile;
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  // Deterministic stand-in for the file system, so both loads agree.
+  const parlhora::FileProbe probe = [](const QByteArray& path) { return path.size() % 2 == 1; };
+  AnnouncerSettings first;
+  SettingsFile::load(QByteArray(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size)), first,
+                     probe);
+  const QByteArray saved = SettingsFile::save(first);
+  AnnouncerSettings second;
+  const auto report = SettingsFile::load(saved, second, probe);
+  if (SettingsFile::save(second) != saved || !report.ignored.isEmpty()) std::abort();
+  return 0;
+}

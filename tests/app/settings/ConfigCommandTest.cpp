@@ -1,0 +1,82 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "app/ConfigCommand.h"
+#include "app/SettingsFile.h"
+
+namespace parlhora {
+namespace {
+
+struct ConfigRun {
+  int status;
+  QString err;
+};
+
+ConfigRun runConfig(const QString& folder, bool rewrite) {
+  QString text;
+  QTextStream err(&text);
+  const int status = runConfigCommand(folder, rewrite, err);
+  err.flush();
+  return {status, text};
+}
+
+QByteArray readFile(const QString& path) {
+  QFile f(path);
+  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void writeFile(const QString& path, const QByteArray& bytes) {
+  QFile f(path);
+  ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+  f.write(bytes);
+}
+
+TEST(ConfigCommand, ListsIgnoredLinesAndChangesNothing) {
+  QTemporaryDir dir;
+  const QByteArray original =
+      "[PARLHORA V2.2.3]\nPAUSE=x\nAPRS_FAV11=a\nWHAT=1\nW23_DAT=gone.dat\nPERIOD=2\n";
+  writeFile(dir.filePath("parlhora.ini"), original);
+  const ConfigRun run = runConfig(dir.path(), false);
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.err,
+            "parlhora.ini:2: value not a number: PAUSE=x\n"
+            "parlhora.ini:3: slot out of range: APRS_FAV11=a\n"
+            "parlhora.ini:4: unknown key: WHAT=1\n"
+            "parlhora.ini:5: file not found: W23_DAT=gone.dat\n");
+  EXPECT_EQ(readFile(dir.filePath("parlhora.ini")), original);
+  EXPECT_EQ(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList{"parlhora.ini"});
+}
+
+TEST(ConfigCommand, RewriteSavesAsTheMenuWould) {
+  QTemporaryDir dir;
+  writeFile(dir.filePath("history.dat"), "");
+  writeFile(dir.filePath("parlhora.ini"), "[PARLHORA V2.2.3]\nW23_DAT=history.dat\nSTART=Y\nCOM=2\n");
+  const ConfigRun run = runConfig(dir.path(), true);
+  EXPECT_EQ(run.status, 0);
+  AnnouncerSettings expected;
+  expected.w23.file = "history.dat";
+  expected.mainWindow.autostart = true;
+  expected.lines.port = "2";
+  EXPECT_EQ(readFile(dir.filePath("parlhora.ini")), SettingsFile::save(expected));
+}
+
+TEST(ConfigCommand, UnreadableOrUnwritableFileFails) {
+  QTemporaryDir dir;
+  ConfigRun run = runConfig(dir.path(), true);
+  EXPECT_EQ(run.status, 1);
+  EXPECT_TRUE(run.err.contains("cannot read"));
+  EXPECT_FALSE(QFile::exists(dir.filePath("parlhora.ini")));
+
+  writeFile(dir.filePath("parlhora.ini"), "[PARLHORA V2.2.3]\r\n");
+  ASSERT_TRUE(QDir(dir.path()).mkpath("parlhora.~in/x"));
+  run = runConfig(dir.path(), true);
+  EXPECT_EQ(run.status, 1);
+  EXPECT_TRUE(run.err.startsWith("Fehler: parlhora.ini"));
+  EXPECT_EQ(readFile(dir.filePath("parlhora.ini")), "[PARLHORA V2.2.3]\r\n");
+}
+
+}  // namespace
+}  // namespace parlhora
