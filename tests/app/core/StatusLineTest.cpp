@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <QStringList>
+
 #include "app/StatusLine.h"
 
 using namespace parlhora;
