@@ -2,7 +2,7 @@
 
 #include <QDir>
 
-#include "audio/PieceLibrary.h"
+#include "app/ProgramFiles.h"
 #include "platform/Autostart.h"
 #include "platform/Notifier.h"
 
@@ -65,8 +65,8 @@ void ParlhoraCore::LoadSettings() {
   minimiseLatch_ = loadReport_.startMinimisedRead;
   if (options_.logExisted) log_.load();
 
-  // The user's greeting and "Wave ext" need the cuckoo call in the folder.
-  PieceLibrary::installCuckoo(platform_.programFolder);
+  // The default greeting, "Wave ext" and the help menu need their files.
+  ProgramFiles::installMissing(platform_.programFolder);
   engine_.Alloc_Mem();
   engine_.setDevice(settings_.sound.device);
   scheduler_.UpDownPeriodeMouseDown();

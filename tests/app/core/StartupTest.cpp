@@ -20,6 +20,7 @@ TEST(Startup, WithoutSettingsTheFirstTickLoadsDefaultsAndTheClockRuns) {
   // Nothing was saved by the start, the greeting is in place.
   EXPECT_TRUE(rig.read("parlhora.ini").isEmpty());
   EXPECT_FALSE(rig.read("kuckoo.wav").isEmpty());
+  EXPECT_TRUE(rig.read("parlhora_help.html").contains("Parlhora"));
   EXPECT_TRUE(rig.core->engine().isAllocated());
   // At 14:35:00 the default settings (period 0) start nothing.
   rig.clock.runFor(5000);
