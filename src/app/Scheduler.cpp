@@ -30,7 +30,15 @@ Scheduler::Scheduler(Clock& clock, ScheduleSettings& settings, AnnouncementOptio
       hourMenus_(settings),
       timerSeconde_(clock, [this]() { TimerSecondeTimer(); }) {}
 
-void Scheduler::start() { timerSeconde_.start(kFirstTickMs); }
+void Scheduler::start() {
+  running_ = true;
+  timerSeconde_.start(kFirstTickMs, false);
+}
+
+void Scheduler::stop() {
+  running_ = false;
+  timerSeconde_.stop();
+}
 
 int Scheduler::periodMinutes(int position) {
   if (position < 0 || position >= static_cast<int>(kPeriods.size())) return -1;
@@ -49,7 +57,6 @@ void Scheduler::TimerSecondeTimer() {
   const auto busy = [this]() { return wiring_.busy && wiring_.busy(); };
 
   if (wiring_.loading && wiring_.loading() && wiring_.loadSettings) wiring_.loadSettings();
-  if (timerSeconde_.isActive() && timerSeconde_.interval() != kTickMs) timerSeconde_.start(kTickMs);
 
   if (wiring_.readBackVolume) wiring_.readBackVolume();
 
@@ -57,8 +64,7 @@ void Scheduler::TimerSecondeTimer() {
   // Aim before anything that may wait, so ticks inside those waits stay on
   // the second too.
   aimNextTick(now);
-  editTime_ = QLatin1Char(' ') + locale_.toString(now.time(), QLocale::LongFormat);
-  editDate_ = QLatin1Char(' ') + locale_.toString(now.date(), QLocale::ShortFormat);
+  shown_ = now;
   time_ = SpokenTime::from(now);
   if (wiring_.timeCaptured) wiring_.timeCaptured(time_);
   notify();
@@ -92,9 +98,21 @@ void Scheduler::TimerSecondeTimer() {
 }
 
 void Scheduler::aimNextTick(const QDateTime& now) {
-  if (!timerSeconde_.isActive() || timerSeconde_.interval() != kTickMs) return;
+  // One shot per tick, aimed anew from the wall clock: a clock set or a
+  // late tick never shifts the ticks off the second for more than one tick.
+  if (!running_) return;
   const int msec = now.time().msec();
-  timerSeconde_.fireIn(1000 - msec + kAimAfterSecondMs);
+  timerSeconde_.start(kTickMs - msec + kAimAfterSecondMs, false);
+}
+
+QString Scheduler::editTime() const {
+  if (!shown_.isValid()) return {};
+  return QLatin1Char(' ') + locale_.toString(shown_.time(), QLocale::LongFormat);
+}
+
+QString Scheduler::editDate() const {
+  if (!shown_.isValid()) return {};
+  return QLatin1Char(' ') + locale_.toString(shown_.date(), QLocale::ShortFormat);
 }
 
 void Scheduler::UpDownPeriodeMouseDown() {

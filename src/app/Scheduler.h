@@ -60,8 +60,8 @@ class Scheduler {
 
   /// Enables the timer: first tick after 500 ms.
   void start();
-  void stop() { timerSeconde_.stop(); }
-  bool isRunning() const { return timerSeconde_.isActive(); }
+  void stop();
+  bool isRunning() const { return running_; }
 
   void TimerSecondeTimer();
 
@@ -82,8 +82,9 @@ class Scheduler {
 
   /// `EditTime` / `EditDate`: one space, then the system's long time or
   /// short date format.
-  const QString& editTime() const { return editTime_; }
-  const QString& editDate() const { return editDate_; }
+  /// Formatted when asked, so a tick costs no formatting nobody shows.
+  QString editTime() const;
+  QString editDate() const;
   const SpokenTime& time() const { return time_; }
 
   bool announcedThisMinute() const { return announcedThisMinute_; }
@@ -107,8 +108,8 @@ class Scheduler {
   QLocale locale_ = QLocale::system();
 
   QString edit1_ = QStringLiteral("0");
-  QString editTime_;
-  QString editDate_;
+  QDateTime shown_;
+  bool running_ = false;
   SpokenTime time_;
   bool announcedThisMinute_ = false;
   int lastAnnouncedMinute_ = -1;

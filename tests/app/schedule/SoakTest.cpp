@@ -1,0 +1,119 @@
+#include <gtest/gtest.h>
+
+#include "app/DaySchedule.h"
+#include "app/ScheduleSettings.h"
+#include "app/Scheduler.h"
+#include "audio/AnnouncementHooks.h"
+#include "audio/AnnouncementOptions.h"
+#include "audio/Sequencer.h"
+#include "audio/WaveEngine.h"
+#include "audio/WeatherSpeech.h"
+#include "fakes/FakeKeying.h"
+#include "fakes/FakeNotifier.h"
+#include "fakes/FakeWaveOut.h"
+#include "platform/VirtualClock.h"
+
+using namespace parlhora;
+
+inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
+
+namespace {
+
+/// Scheduler, sequencer and engine as the program wires them, on a virtual
+/// clock and the fake device.
+struct ProgramRig {
+  explicit ProgramRig(QDateTime start) : clock(std::move(start)), out(clock) {
+    engine.setEvents(seq.engineEvents());
+    seq.setStatusSink([this](const QString& text) { statuses << text; });
+    seq.setLoading(true);
+    Scheduler::Wiring w = Scheduler::wiringFor(seq);
+    w.clickButton1 = [this]() { click(); };
+    scheduler.setWiring(std::move(w));
+  }
+
+  void click() {
+    const SpokenTime& t = scheduler.time();
+    starts << QStringLiteral("%1:%2")
+                  .arg(t.hour, 2, 10, QLatin1Char('0'))
+                  .arg(t.minute, 2, 10, QLatin1Char('0'));
+    // Whatever the last one did, the program is idle and ready again.
+    if (seq.busy() || !seq.button1Enabled() || keying.keyed) notReady << starts.last();
+    seq.Button1Click();
+  }
+
+  VirtualClock clock;
+  FakeWaveOut out;
+  FakeNotifier notifier;
+  WaveEngine engine{out, clock, notifier};
+  FakeKeying keying;
+  AnnouncementHooks hooks;
+  WeatherSpeech weather;
+  AnnouncementOptions options;
+  ScheduleSettings settings;
+  Sequencer seq{engine, clock, keying, hooks, weather, options};
+  Scheduler scheduler{clock, settings, options};
+  QStringList starts;
+  QStringList notReady;
+  QStringList statuses;
+};
+
+}  // namespace
+
+TEST(Soak, DayWithRandomDeviceFailures) {
+  const QDate day(2024, 6, 12);
+  ProgramRig rig(day.startOfDay().addSecs(-5));
+  rig.settings.periodPosition = 1;
+  rig.scheduler.setPeriodPosition(1);
+  rig.options.hello = false;
+  rig.options.itIs = true;
+  rig.out.setRandomFailureRate(0.05, 20240612);
+  rig.scheduler.start();
+  for (QDateTime t = day.startOfDay(); t < day.addDays(1).startOfDay(); t = t.addSecs(3600)) {
+    rig.clock.runUntil(t.addSecs(3600));
+    rig.out.clearCalls();
+  }
+  rig.scheduler.stop();
+  rig.clock.runFor(5 * 60 * 1000);
+
+  EXPECT_EQ(rig.starts, DaySchedule::run(rig.settings, day));
+  EXPECT_TRUE(rig.notReady.isEmpty()) << rig.notReady.join(' ').toStdString();
+  const int begun = rig.statuses.count(QStringLiteral("PARLHORA SPIEL"));
+  const int done = rig.statuses.count(QStringLiteral("PARLHORA DONE"));
+  EXPECT_EQ(begun, 288);
+  EXPECT_GT(done, 0);
+  EXPECT_LT(done, begun);  // the failures did happen
+  EXPECT_FALSE(rig.seq.busy());
+  EXPECT_FALSE(rig.keying.keyed);
+  EXPECT_FALSE(rig.seq.safetyTimerActive());
+  EXPECT_EQ(rig.keying.events.count(QStringLiteral("key")), 288);
+  EXPECT_EQ(rig.keying.events.count(QStringLiteral("unkey")), 288);
+}
+
+TEST(Soak, ErrorSimulationHoldsButton1For120Seconds) {
+  ProgramRig rig(QDateTime(QDate(2024, 6, 12), QTime(12, 4, 50)));
+  rig.settings.periodPosition = 1;
+  rig.scheduler.setPeriodPosition(1);
+  rig.seq.MenuSimuErreurClick();
+  rig.scheduler.start();
+  rig.clock.runUntil(QDateTime(QDate(2024, 6, 12), QTime(12, 5, 1)));
+  ASSERT_EQ(rig.starts, QStringList{QStringLiteral("12:05")});
+  EXPECT_FALSE(rig.seq.button1Enabled());
+  rig.clock.runUntil(QDateTime(QDate(2024, 6, 12), QTime(12, 6, 59)));
+  EXPECT_FALSE(rig.seq.button1Enabled());
+  rig.clock.runUntil(QDateTime(QDate(2024, 6, 12), QTime(12, 7, 5)));
+  EXPECT_TRUE(rig.seq.button1Enabled());
+  EXPECT_FALSE(rig.seq.busy());
+  EXPECT_EQ(rig.statuses.first(), QStringLiteral("err simu"));
+}
+
+TEST(Soak, TickInsideAnAnnouncementStartsNothing) {
+  ProgramRig rig(QDateTime(QDate(2024, 6, 12), QTime(11, 59, 58)));
+  rig.settings.periodPosition = 6;
+  rig.scheduler.setPeriodPosition(6);
+  rig.options.pauseSeconds = 15;  // the announcement waits through many ticks
+  rig.scheduler.start();
+  rig.clock.runUntil(QDateTime(QDate(2024, 6, 12), QTime(12, 1, 0)));
+  EXPECT_EQ(rig.starts, QStringList{QStringLiteral("12:00")});
+  EXPECT_EQ(rig.statuses, (QStringList{"PARLHORA SPIEL", "PARLHORA DONE"}));
+  EXPECT_EQ(rig.seq.time().hour, 12);
+}
