@@ -16,6 +16,7 @@
 
 #include "app/AnnouncerSettings.h"
 #include "platform/Notifier.h"
+#include "serial/SerialIndicators.h"
 #include "ui_TForm1.h"
 
 namespace parlhora {
@@ -169,6 +170,20 @@ void TForm1::showDateTime(const QDateTime& now) {
   ui_->EditTime->setText(QLatin1Char(' ') + locale.toString(now.time(), QLocale::LongFormat));
 }
 
+void TForm1::setDateTimeTexts(const QString& date, const QString& time) {
+  ui_->EditDate->setText(date);
+  ui_->EditTime->setText(time);
+}
+
+void TForm1::showIndicators(const SerialIndicators& indicators) {
+  setPortLabel(indicators.labelCOM);
+  setTransmitting(indicators.transmitting);
+  setCarrier(indicators.carrierShown);
+  ui_->LabelCTS->setText(indicators.labelCTS);
+  ui_->LabelDSR->setText(indicators.labelDSR);
+  ui_->LabelDCD->setText(indicators.labelDCD);
+}
+
 void TForm1::setPortLabel(const QString& text) { ui_->LabelCOM->setText(text); }
 
 void TForm1::setTransmitting(bool keyed) {
@@ -245,7 +260,7 @@ void TForm1::hourClicked(QAction* item, QChar prefix) {
 void TForm1::Button1Click() { emit announceRequested(); }
 
 void TForm1::Button2Click() {
-  emit saveRequested();
+  emit minimiseSaveRequested();
   minimise();
 }
 
@@ -263,7 +278,7 @@ void TForm1::CheckBoxReduireClick() {
   settings_.mainWindow.startMinimised = ui_->CheckBoxReduire->isChecked();
   if (!settings_.mainWindow.startMinimised) return;
   minimise();
-  emit saveRequested();
+  emit minimiseSaveRequested();
 }
 
 void TForm1::CheckBoxDemarrageClick() {

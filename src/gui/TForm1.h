@@ -16,6 +16,7 @@ class TForm1;
 namespace parlhora {
 
 struct AnnouncerSettings;
+struct SerialIndicators;
 class Notifier;
 
 /// The main window: a view of the announcement, schedule, sound and shell
@@ -46,6 +47,10 @@ class TForm1 : public QMainWindow {
   QString statusText() const;
   /// EditDate and EditTime: one space, then the system's short date and long time.
   void showDateTime(const QDateTime& now);
+  /// The same from texts the core already formatted.
+  void setDateTimeTexts(const QString& date, const QString& time);
+  /// LabelCOM, the lamps, the cuckoo pair and the line labels at once.
+  void showIndicators(const SerialIndicators& indicators);
   /// LabelCOM: the port name, "COM" when none.
   void setPortLabel(const QString& text);
   /// The transmit lamp: ImageLedON while keyed, ImageLedOFF otherwise.
@@ -80,7 +85,8 @@ class TForm1 : public QMainWindow {
  signals:
   void announceRequested();          // Button1 ("Nachricht &hören")
   void abortRequested();             // Esc
-  void saveRequested();              // menuSaveConfig, Button2, CheckBoxReduire
+  void saveRequested();              // menuSaveConfig
+  void minimiseSaveRequested();      // Button2, CheckBoxReduire: save unless just loaded
   void errorSimulationToggled();     // MenuSimuErreur (Ctrl+Alt+E)
   void startHourChanged(int hour);   // D00..D24
   void endHourChanged(int hour);     // F00..F24
