@@ -56,7 +56,11 @@ class FakeWaveOut final : public WaveOut {
   bool completeNext();
 
   const QStringList& calls() const { return calls_; }
-  void clearCalls() { calls_.clear(); }
+  /// Forgets the recorded calls and written lengths.
+  void clearCalls() {
+    calls_.clear();
+    written_.clear();
+  }
   /// Lengths of the written blocks, in order.
   const std::vector<int>& writtenLengths() const { return written_; }
   bool isOpen() const { return open_; }
