@@ -1,6 +1,92 @@
 #include <QApplication>
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QTextStream>
+#include <cstdio>
+#include <memory>
+
+#include "app/CommandLine.h"
+#include "app/ConfigCommand.h"
+#include "app/HeadlessProgram.h"
+#include "app/PlayCommand.h"
+#include "app/PortsCommand.h"
+#include "app/SayCommand.h"
+#include "gui/WindowedProgram.h"
+#include "platform/XdgPaths.h"
+
+using namespace parlhora;
+
+namespace {
+
+QString programFolder(const CommandLine& line, const QString& program) {
+  return XdgPaths(line.home, QFileInfo(program).absolutePath()).programFolder();
+}
+
+// Options that autostart must repeat to start this same program again.
+QStringList autostartArguments(const CommandLine& line) {
+  QStringList arguments;
+  if (!line.home.isEmpty()) arguments << "--home" << QFileInfo(line.home).absoluteFilePath();
+  if (line.headless) arguments << "--headless";
+  return arguments;
+}
+
+int runCommand(const CommandLine& line, const QString& program) {
+  QTextStream out(stdout);
+  QTextStream err(stderr);
+  switch (line.command) {
+    case CommandLine::Command::Config: {
+      const bool rewrite = line.args.contains("--rewrite");
+      for (const QString& arg : line.args)
+        if (arg != "--rewrite") {
+          err << "config: unexpected argument: " << arg << Qt::endl;
+          return 2;
+        }
+      return runConfigCommand(programFolder(line, program), rewrite, err);
+    }
+    case CommandLine::Command::Play:
+      return runPlayCommand(line.args, programFolder(line, program), out, err);
+    case CommandLine::Command::Devices:
+      return runDevicesCommand(out);
+    case CommandLine::Command::Ports:
+      return runPortsCommand(out);
+    case CommandLine::Command::Say:
+      return runSayCommand(line.args, programFolder(line, program), out, err);
+    case CommandLine::Command::Schedule:
+      return runScheduleCommand(line.args, programFolder(line, program), out, err);
+    case CommandLine::Command::Help:
+      out << CommandLine::usage();
+      return 0;
+    default:
+      return 2;
+  }
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
-  QApplication app(argc, argv);
-  return 0;
+  QStringList words;
+  for (int i = 1; i < argc; ++i) words << QString::fromLocal8Bit(argv[i]);
+  const CommandLine line = CommandLine::parse(words);
+  if (!line.error.isEmpty()) {
+    QTextStream(stderr) << line.error << "\n" << CommandLine::usage();
+    return 2;
+  }
+  QCoreApplication::setApplicationName("PARLHORA");
+
+  if (line.command == CommandLine::Command::Program && !line.headless) {
+    QApplication app(argc, argv);
+    return runWindowed(line.home, QCoreApplication::applicationFilePath(), autostartArguments(line));
+  }
+  if (line.command == CommandLine::Command::Screenshot) {
+    QApplication app(argc, argv);
+    if (line.args.size() != 1) {
+      QTextStream(stderr) << CommandLine::usage();
+      return 2;
+    }
+    return runScreenshot(line.home, QCoreApplication::applicationFilePath(), line.args.first());
+  }
+  QCoreApplication app(argc, argv);
+  if (line.command == CommandLine::Command::Program)
+    return runHeadless(line.home, QCoreApplication::applicationFilePath(), autostartArguments(line));
+  return runCommand(line, QCoreApplication::applicationFilePath());
 }

@@ -1,0 +1,88 @@
+#include "gui/WindowedProgram.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QTextStream>
+#include <QTimer>
+#include <cstdio>
+
+#include "app/ParlhoraCore.h"
+#include "gui/CoreBinding.h"
+#include "gui/QtNotifier.h"
+#include "gui/Screenshot.h"
+#include "gui/TForm1.h"
+#include "gui/WindowSet.h"
+#include "platform/SystemPlatform.h"
+
+namespace parlhora {
+
+namespace {
+
+// The composition root of the program with windows, in the start-up order
+// of the main window: folders and flags, windows, binding, then the tick.
+class WindowedProgram {
+ public:
+  WindowedProgram(const QString& home, const QString& program, const QStringList& autostartArguments)
+      : system_(home, program, autostartArguments),
+        core_(
+            PlatformSet{system_.clock, system_.waveOut, system_.serialLines, notifier_, system_.autostart,
+                        system_.settingsStore, system_.paths.programFolder(), system_.paths.weatherFolder()},
+            optionsFor(system_.paths.programFolder())),
+        windows_(core_.settings(), notifier_),
+        binding_(windows_, core_, system_.waveOut) {
+    notifier_.setParent(&windows_.main());
+    QApplication::setQuitOnLastWindowClosed(false);
+    QObject::connect(&windows_.main(), &TForm1::closing, qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+    core_.FormCreate();
+  }
+
+  ParlhoraCore& core() { return core_; }
+  WindowSet& windows() { return windows_; }
+
+ private:
+  static ParlhoraCore::Options optionsFor(const QString& folder) {
+    ParlhoraCore::Options options;
+    options.settingsExisted = QFileInfo::exists(QDir(folder).filePath("parlhora.ini"));
+    options.logExisted = QFileInfo::exists(QDir(folder).filePath("parlhora.log"));
+    return options;
+  }
+
+  SystemPlatform system_;
+  QtNotifier notifier_;
+  ParlhoraCore core_;
+  WindowSet windows_;
+  CoreBinding binding_;
+};
+
+}  // namespace
+
+int runWindowed(const QString& home, const QString& program, const QStringList& autostartArguments) {
+  WindowedProgram windowed(home, program, autostartArguments);
+  const int status = QApplication::exec();
+  // A quit that did not come through the main window (a session ending)
+  // still saves and unkeys.
+  windowed.core().FormClose();
+  return status;
+}
+
+int runScreenshot(const QString& home, const QString& program, const QString& png) {
+  WindowedProgram windowed(home, program, {});
+  // Exclude the moving parts of the picture: take it right after loading.
+  bool saved = false;
+  QTimer poll;
+  QObject::connect(&poll, &QTimer::timeout, [&] {
+    if (!windowed.core().loaded()) return;
+    windowed.windows().main().show();
+    saved = saveMainWindowScreenshot(windowed.windows().main(), png);
+    QApplication::quit();
+  });
+  poll.start(100);
+  QTimer::singleShot(10000, qApp, &QCoreApplication::quit);
+  QApplication::exec();
+  windowed.core().FormClose();
+  if (!saved) QTextStream(stderr) << "screenshot: could not write " << png << Qt::endl;
+  return saved ? 0 : 1;
+}
+
+}  // namespace parlhora
