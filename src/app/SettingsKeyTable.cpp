@@ -193,8 +193,9 @@ void SettingsKeyTable::addMainKeys() {
       }));
   add(text(
       "FICHIER_ENTETE=", [](auto& s) -> auto& { return s.announcement.headerFile; }, false, false));
+  // Absent means "kuckoo.wav", so an emptied path must be written to stay empty.
   add(text(
-      "FICHIER_PIROLO=", [](auto& s) -> auto& { return s.announcement.cuckooFile; }, false, false));
+      "FICHIER_PIROLO=", [](auto& s) -> auto& { return s.announcement.cuckooFile; }, false, true));
   add(text(
       "FICHIER_FIN=", [](auto& s) -> auto& { return s.announcement.finalFile; }, false, false));
   add(number(
@@ -363,12 +364,14 @@ void SettingsKeyTable::addWebSourceKeys(const char* prefix, WebSourceSettings An
     };
     unitKey("KM=", RawWindUnit::Kmh);
     unitKey("KNOT=", RawWindUnit::Knots);
+    // Absent means degF and inch, so degC and mm must be written (as N) to
+    // survive a restart.
     add(flag(
         k("DGF="), [source](auto& s) -> auto& { return (s.*source).rawFahrenheit; }, Read::YesTrue,
-        Written::IfTrue));
+        Written::Always));
     add(flag(
         k("INC="), [source](auto& s) -> auto& { return (s.*source).rawInch; }, Read::YesTrue,
-        Written::IfTrue));
+        Written::Always));
   }
   add(number(
       k("METPERI="), [source](auto& s) -> auto& { return (s.*source).refreshMinutes; }, 1, 60, std::nullopt));

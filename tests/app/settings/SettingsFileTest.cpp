@@ -273,6 +273,20 @@ TEST(SettingsSave, FullFileRoundTripsByteForByte) {
   EXPECT_EQ(SettingsFile::save(s), file(body));
 }
 
+TEST(SettingsSave, ChoicesAwayFromAnOnDefaultSurviveARestart) {
+  AnnouncerSettings s;
+  s.aprs.rawFahrenheit = false;
+  s.aprs.rawInch = false;
+  s.announcement.cuckooFile.clear();
+  const QByteArray saved = SettingsFile::save(s);
+  EXPECT_TRUE(saved.contains("\r\nAPRS_DGF=N\r\nAPRS_INC=N\r\n"));
+  AnnouncerSettings t;
+  SettingsFile::load(saved, t, kAllExist);
+  EXPECT_FALSE(t.aprs.rawFahrenheit || t.aprs.rawInch);
+  EXPECT_TRUE(t.announcement.cuckooFile.isEmpty());
+  EXPECT_EQ(SettingsFile::save(t), saved);
+}
+
 TEST(SettingsSave, NeverWrittenAtDefaultAndLineBreaksDropped) {
   AnnouncerSettings s;
   s.aprs.id = "a\r\nPAUSE=9";
