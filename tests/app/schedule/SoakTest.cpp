@@ -117,3 +117,15 @@ TEST(Soak, TickInsideAnAnnouncementStartsNothing) {
   EXPECT_EQ(rig.statuses, (QStringList{"PARLHORA SPIEL", "PARLHORA DONE"}));
   EXPECT_EQ(rig.seq.time().hour, 12);
 }
+
+TEST(Soak, MidnightSpeaksTheNewDay) {
+  ProgramRig rig(QDateTime(QDate(2024, 12, 31), QTime(23, 59, 58)));
+  QStringList pieces;
+  rig.engine.setEvents(rig.seq.engineEvents([&](WaveOrigin, const QString& name) { pieces << name; }));
+  rig.settings.periodPosition = 6;
+  rig.scheduler.setPeriodPosition(6);
+  rig.scheduler.start();
+  rig.clock.runUntil(QDateTime(QDate(2025, 1, 1), QTime(0, 1)));
+  EXPECT_EQ(pieces, (QStringList{"son_wed", "son_1te", "son_jan", "son2000", "son25", "son_it_s", "son0",
+                                 "Son_hour"}));
+}
