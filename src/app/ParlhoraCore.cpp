@@ -19,7 +19,8 @@ ParlhoraCore::ParlhoraCore(PlatformSet platform, Options options)
       serial_(platform.serialLines, platform.notifier, settings_.lines),
       keying_(serial_),
       sequencer_(engine_, platform.clock, keying_, noHooks_, noWeather_, settings_.announcement),
-      scheduler_(platform.clock, settings_.schedule, settings_.announcement) {
+      scheduler_(platform.clock, settings_.schedule, settings_.announcement),
+      soundCard_(platform.waveOut, platform.notifier) {
   engine_.setProgramFolder(platform_.programFolder);
   engine_.setEvents(sequencer_.engineEvents());
   sequencer_.setStatusSink([this](const QString& text) { status_.set(text); });
@@ -69,6 +70,7 @@ void ParlhoraCore::LoadSettings() {
   ProgramFiles::installMissing(platform_.programFolder);
   engine_.Alloc_Mem();
   engine_.setDevice(settings_.sound.device);
+  soundCard_.syncChoice(settings_.sound.device);
   scheduler_.UpDownPeriodeMouseDown();
   // Our backend keeps the device volume itself: give it the stored one
   // before the first read-back, or every restart would lose it.

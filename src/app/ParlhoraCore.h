@@ -12,6 +12,7 @@
 #include "app/StatusLine.h"
 #include "audio/AnnouncementHooks.h"
 #include "audio/Sequencer.h"
+#include "audio/SoundCardPanel.h"
 #include "audio/WaveEngine.h"
 #include "audio/WeatherSpeech.h"
 #include "serial/SerialControl.h"
@@ -70,6 +71,7 @@ class ParlhoraCore {
   Sequencer& sequencer() { return sequencer_; }
   Scheduler& scheduler() { return scheduler_; }
   SerialControl& serial() { return serial_; }
+  SoundCardPanel& soundCard() { return soundCard_; }
   Clock& clock() { return platform_.clock; }
   const QString& programFolder() const { return platform_.programFolder; }
   const QString& weatherFolder() const { return platform_.weatherFolder; }
@@ -100,6 +102,7 @@ class ParlhoraCore {
   WeatherSpeech noWeather_;
   Sequencer sequencer_;
   Scheduler scheduler_;
+  SoundCardPanel soundCard_;
   LoadReport loadReport_;
   bool minimiseLatch_ = false;
   bool closed_ = false;

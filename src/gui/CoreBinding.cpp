@@ -54,7 +54,7 @@ void CoreBinding::connectMain() {
   on(&TForm1::playWaveResRequested, [this] { core_.ButtonPlayWaveResClick(); });
   // WindowSet connected first, so the weather geometry is in the settings before the save.
   on(&TForm1::closing, [this] { core_.FormClose(); });
-  m->setDeviceLister([this] { return deviceNames(); });
+  m->setSoundCardPanel(&core_.soundCard());
   m->setHelpFolder(core_.programFolder());
 }
 
@@ -97,18 +97,6 @@ void CoreBinding::refresh() {
     shownComSelection_ = serial.comSelection();
     windows_.com().showPorts(shownComList_, shownComSelection_);
   }
-}
-
-QStringList CoreBinding::deviceNames() const {
-  QStringList names;
-  const int count = waveOut_.deviceCount();
-  for (int i = 0; i < count; ++i) {
-    QString name;
-    // A failed query still takes its row, so indices stay device numbers.
-    if (waveOut_.deviceName(i, name) != 0) name.clear();
-    names << name;
-  }
-  return names;
 }
 
 }  // namespace parlhora

@@ -29,7 +29,6 @@ class CoreBinding {
   void connectMain();
   void connectCom();
   void loaded();
-  QStringList deviceNames() const;
 
   WindowSet& windows_;
   ParlhoraCore& core_;

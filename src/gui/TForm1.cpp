@@ -15,6 +15,7 @@
 #include <QUrl>
 
 #include "app/AnnouncerSettings.h"
+#include "audio/SoundCardPanel.h"
 #include "platform/Notifier.h"
 #include "serial/SerialIndicators.h"
 #include "ui_TForm1.h"
@@ -203,7 +204,10 @@ void TForm1::setDsrLabel(bool on) { ui_->LabelDSR->setText(on ? "DSR=On" : "DSR=
 
 void TForm1::setAnnouncementBusy(bool busy) {
   ui_->Button1->setEnabled(!busy);
-  if (!busy) ui_->BitBtnOKCarteSon->setEnabled(true);
+  if (!busy) {
+    if (soundCard_) soundCard_->setOkEnabled(true);
+    ui_->BitBtnOKCarteSon->setEnabled(true);
+  }
 }
 
 void TForm1::setVolumePosition(int position) {
@@ -224,8 +228,6 @@ QStringList TForm1::portList() const {
   for (int i = 0; i < ui_->ListBoxPort->count(); ++i) ports << ui_->ListBoxPort->item(i)->text();
   return ports;
 }
-
-void TForm1::setDeviceLister(std::function<QStringList()> lister) { deviceLister_ = std::move(lister); }
 
 void TForm1::setHelpFolder(const QString& folder) { helpFolder_ = folder; }
 
@@ -370,26 +372,33 @@ void TForm1::MenuHilfeClick() {
 }
 
 void TForm1::MenuCarteSonClick() {
-  ui_->BitBtnOKCarteSon->setEnabled(ui_->Button1->isEnabled());
-  const QStringList names = deviceLister_ ? deviceLister_() : QStringList();
-  ui_->ComboBoxChoixOut->clear();
-  ui_->ComboBoxChoixOut->addItems(names);
-  const int device = settings_.sound.device;
-  ui_->RadioButtonCarteMoi->setChecked(device >= 0);
-  ui_->RadioButtonCarteWin->setChecked(device < 0);
-  ui_->ComboBoxChoixOut->setCurrentIndex(device >= 0 && device < names.size() ? device : -1);
-  ui_->PanelCarteSon->show();
+  if (!soundCard_) return;
+  soundCard_->open(settings_.sound.device, !ui_->Button1->isEnabled());
+  showSoundCard();
 }
 
 void TForm1::BitBtnOKCarteSonClick() {
-  const bool mine = ui_->RadioButtonCarteMoi->isChecked();
-  if (mine && ui_->ComboBoxChoixOut->currentText().isEmpty()) {
-    notifier_.beep();
-    return;
-  }
-  settings_.sound.device = mine ? ui_->ComboBoxChoixOut->currentIndex() : -1;
-  ui_->PanelCarteSon->hide();
+  if (!soundCard_) return;
+  soundCard_->setChoice(ui_->RadioButtonCarteMoi->isChecked() ? SoundCardPanel::Choice::User
+                                                              : SoundCardPanel::Choice::System);
+  soundCard_->select(ui_->ComboBoxChoixOut->currentIndex());
+  if (!soundCard_->ok()) return;
+  settings_.sound.device = soundCard_->device();
+  showSoundCard();
   emit soundDeviceChanged(settings_.sound.device);
+}
+
+void TForm1::showSoundCard() {
+  const QSignalBlocker block(ui_->ComboBoxChoixOut);
+  ui_->ComboBoxChoixOut->clear();
+  ui_->ComboBoxChoixOut->addItems(soundCard_->items());
+  ui_->ComboBoxChoixOut->setCurrentIndex(soundCard_->selectedIndex());
+  ui_->ComboBoxChoixOut->setPlaceholderText(soundCard_->listText());
+  const bool mine = soundCard_->choice() == SoundCardPanel::Choice::User;
+  ui_->RadioButtonCarteMoi->setChecked(mine);
+  ui_->RadioButtonCarteWin->setChecked(!mine);
+  ui_->BitBtnOKCarteSon->setEnabled(soundCard_->okEnabled());
+  ui_->PanelCarteSon->setVisible(soundCard_->isVisible());
 }
 
 void TForm1::TrackBarVolumeChange(int position) {

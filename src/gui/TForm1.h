@@ -15,6 +15,8 @@ class TForm1;
 
 namespace parlhora {
 
+class SoundCardPanel;
+
 struct AnnouncerSettings;
 struct SerialIndicators;
 class Notifier;
@@ -68,8 +70,9 @@ class TForm1 : public QMainWindow {
   /// The hidden port list ListBoxPort ("No COM" first).
   void setPortList(const QStringList& ports);
   QStringList portList() const;
-  /// Output device names for the sound-card panel, asked each time it opens.
-  void setDeviceLister(std::function<QStringList()> lister);
+  /// The sound-card panel's model (device list, choice and OK rules), owned
+  /// by the core; the panel PanelCarteSon only shows it.
+  void setSoundCardPanel(SoundCardPanel* panel) { soundCard_ = panel; }
   /// Folder holding parlhora_help.html.
   void setHelpFolder(const QString& folder);
 
@@ -151,7 +154,9 @@ class TForm1 : public QMainWindow {
   AnnouncerSettings& settings_;
   Notifier& notifier_;
   std::array<QAction*, 50> hourItems_{};
-  std::function<QStringList()> deviceLister_;
+  void showSoundCard();
+
+  SoundCardPanel* soundCard_ = nullptr;
   QString helpFolder_;
 };
 

@@ -16,9 +16,12 @@
 #include <QTemporaryDir>
 
 #include "app/AnnouncerSettings.h"
+#include "audio/SoundCardPanel.h"
 #include "fakes/FakeNotifier.h"
+#include "fakes/FakeWaveOut.h"
 #include "gui/GuiTestHelpers.h"
 #include "gui/TForm1.h"
+#include "platform/VirtualClock.h"
 
 namespace parlhora {
 namespace {
@@ -254,7 +257,11 @@ TEST_F(MainWindow, CoreStateIsMirrored) {
 }
 
 TEST_F(MainWindow, SoundCardPanel) {
-  form.setDeviceLister([] { return QStringList{"Null", "USB Audio"}; });
+  VirtualClock clock(QDateTime(QDate(2026, 3, 5), QTime(14, 35)));
+  FakeWaveOut outputs(clock);
+  outputs.setDevices({"Null", "USB Audio"});
+  SoundCardPanel panel(outputs, notifier);
+  form.setSoundCardPanel(&panel);
   form.MenuCarteSonClick();
   EXPECT_FALSE(find<QWidget>("PanelCarteSon")->isHidden());
   EXPECT_TRUE(find<QRadioButton>("RadioButtonCarteWin")->isChecked());
@@ -275,6 +282,7 @@ TEST_F(MainWindow, SoundCardPanel) {
 
   form.setAnnouncementBusy(true);  // no device change while an announcement runs
   form.MenuCarteSonClick();
+  EXPECT_TRUE(find<QRadioButton>("RadioButtonCarteMoi")->isChecked());
   EXPECT_EQ(find<QComboBox>("ComboBoxChoixOut")->currentIndex(), 1);
   EXPECT_FALSE(find<QWidget>("BitBtnOKCarteSon")->isEnabled());
   form.setAnnouncementBusy(false);
