@@ -42,11 +42,6 @@ void CoreBinding::connectMain() {
   on(&TForm1::errorSimulationToggled, [&sequencer] { sequencer.MenuSimuErreurClick(); });
   on(&TForm1::saveRequested, [this] { core_.SaveSettings(); });
   on(&TForm1::minimiseSaveRequested, [this] { core_.saveUnlessLatched(); });
-  on(&TForm1::startHourChanged,
-     [&scheduler](int hour) { scheduler.D00Click(HourMenus::itemName(QLatin1Char('D'), hour)); });
-  on(&TForm1::endHourChanged,
-     [&scheduler](int hour) { scheduler.F00Click(HourMenus::itemName(QLatin1Char('F'), hour)); });
-  on(&TForm1::periodChanged, [&scheduler](int position) { scheduler.setPeriodPosition(position); });
   on(&TForm1::volumeChanged, [this](int position) { core_.TrackBarVolumeChange(position); });
   on(&TForm1::soundDeviceChanged, [this](int device) { core_.engine().setDevice(device); });
   on(&TForm1::autostartChanged, [this](bool enabled) { core_.setAutostart(enabled); });
@@ -55,6 +50,7 @@ void CoreBinding::connectMain() {
   // WindowSet connected first, so the weather geometry is in the settings before the save.
   on(&TForm1::closing, [this] { core_.FormClose(); });
   m->setSoundCardPanel(&core_.soundCard());
+  m->setScheduler(&scheduler);
   m->setHelpFolder(core_.programFolder());
 }
 

@@ -15,6 +15,7 @@
 #include <QUrl>
 
 #include "app/AnnouncerSettings.h"
+#include "app/Scheduler.h"
 #include "audio/SoundCardPanel.h"
 #include "platform/Notifier.h"
 #include "serial/SerialIndicators.h"
@@ -24,7 +25,6 @@ namespace parlhora {
 
 namespace {
 
-constexpr int kPeriodMinutes[] = {0, 5, 10, 15, 20, 30, 60};
 constexpr int kGaugeStep = 10;
 
 QString twoDigits(int hour) { return QStringLiteral("%1").arg(hour, 2, 10, QLatin1Char('0')); }
@@ -149,8 +149,7 @@ void TForm1::loadFromModel() {
   (a.windRose16 ? ui_->Menu16secteurs : ui_->menu8secteurs)->setChecked(true);
   ui_->UpDownPeriode->setValue(settings_.schedule.periodPosition);
   UpDownPeriodeMouseDown();
-  selectStartHour(settings_.schedule.startHour);
-  selectEndHour(settings_.schedule.endHour);
+  showHourMenus();
   ui_->TrackBarVolume->setValue(settings_.sound.volume);
   ui_->Gauge1->setValue(settings_.sound.maxVolume);
   ui_->CheckBoxDemarrage->setChecked(m.autostart);
@@ -231,32 +230,38 @@ QStringList TForm1::portList() const {
 
 void TForm1::setHelpFolder(const QString& folder) { helpFolder_ = folder; }
 
-void TForm1::selectStartHour(int hour) { hourClicked(hourItems_[qBound(0, hour, 24)], QLatin1Char('D')); }
-
-void TForm1::selectEndHour(int hour) { hourClicked(hourItems_[25 + qBound(0, hour, 24)], QLatin1Char('F')); }
-
 void TForm1::D00Click() { hourClicked(qobject_cast<QAction*>(sender()), QLatin1Char('D')); }
 
 void TForm1::F00Click() { hourClicked(qobject_cast<QAction*>(sender()), QLatin1Char('F')); }
 
 void TForm1::hourClicked(QAction* item, QChar prefix) {
-  if (!item) return;
-  const QString name = item->objectName();
-  if (name.size() != 3 || name[0] != prefix) return;
-  const int hour = name.mid(1).toInt();
+  if (!item || !scheduler_) return;
   const bool start = prefix == QLatin1Char('D');
-  int& field = start ? settings_.schedule.startHour : settings_.schedule.endHour;
-  // A menu click has already checked the item; compare with the model instead.
-  item->setChecked(true);
-  (start ? ui_->MenuDebut : ui_->MenuFin)
-      ->setTitle((start ? QStringLiteral("Startstunde (") : QStringLiteral("Endstunde (")) + name.mid(1) +
-                 QStringLiteral("h)"));
-  if (field == hour) return;
-  field = hour;
+  const ScheduleSettings& hours = settings_.schedule;
+  const int before = start ? hours.startHour : hours.endHour;
   if (start)
-    emit startHourChanged(hour);
+    scheduler_->D00Click(item->objectName());
   else
-    emit endHourChanged(hour);
+    scheduler_->F00Click(item->objectName());
+  // The menu checked the clicked item already; the model decides what stays checked.
+  showHourMenus();
+  const int after = start ? hours.startHour : hours.endHour;
+  if (after == before) return;
+  if (start)
+    emit startHourChanged(after);
+  else
+    emit endHourChanged(after);
+}
+
+void TForm1::showHourMenus() {
+  if (!scheduler_) return;
+  const HourMenus& menus = scheduler_->hourMenus();
+  for (QAction* item : hourItems_) {
+    const QString name = item->objectName();
+    item->setChecked(name == menus.checkedStartItem() || name == menus.checkedEndItem());
+  }
+  ui_->MenuDebut->setTitle(menus.startCaption());
+  ui_->MenuFin->setTitle(menus.endCaption());
 }
 
 void TForm1::Button1Click() { emit announceRequested(); }
@@ -289,28 +294,29 @@ void TForm1::CheckBoxDemarrageClick() {
 }
 
 void TForm1::CheckBoxHeureClick() {
-  settings_.announcement.hourWithWords = ui_->CheckBoxHeure->isChecked();
-  if (settings_.announcement.hourWithWords) {
-    ui_->CheckBoxNoMinute->setChecked(false);
-    settings_.announcement.noMinuteWord = false;
-  }
+  if (scheduler_) scheduler_->CheckBoxHeureClick(ui_->CheckBoxHeure->isChecked());
+  showTimeBoxes();
 }
 
 void TForm1::CheckBoxNoMinuteClick() {
-  settings_.announcement.noMinuteWord = ui_->CheckBoxNoMinute->isChecked();
-  if (settings_.announcement.noMinuteWord) {
-    ui_->CheckBoxHeure->setChecked(false);
-    settings_.announcement.hourWithWords = false;
-  }
+  if (scheduler_) scheduler_->CheckBoxNoMinuteClick(ui_->CheckBoxNoMinute->isChecked());
+  showTimeBoxes();
+}
+
+void TForm1::showTimeBoxes() {
+  const QSignalBlocker heure(ui_->CheckBoxHeure);
+  const QSignalBlocker noMinute(ui_->CheckBoxNoMinute);
+  ui_->CheckBoxHeure->setChecked(settings_.announcement.hourWithWords);
+  ui_->CheckBoxNoMinute->setChecked(settings_.announcement.noMinuteWord);
 }
 
 void TForm1::UpDownPeriodeMouseDown() {
+  if (!scheduler_) return;
   const int position = ui_->UpDownPeriode->value();
-  if (position < 0 || position > 6) return;
-  ui_->Edit1->setText(QString::number(kPeriodMinutes[position]));
-  if (settings_.schedule.periodPosition == position) return;
-  settings_.schedule.periodPosition = position;
-  emit periodChanged(position);
+  const bool changed = settings_.schedule.periodPosition != position;
+  scheduler_->setPeriodPosition(position);
+  ui_->Edit1->setText(scheduler_->edit1());
+  if (changed) emit periodChanged(position);
 }
 
 void TForm1::ButtonParcourirEnteteClick() { browse(Jingle::Header); }

@@ -15,6 +15,7 @@ class TForm1;
 
 namespace parlhora {
 
+class Scheduler;
 class SoundCardPanel;
 
 struct AnnouncerSettings;
@@ -73,14 +74,15 @@ class TForm1 : public QMainWindow {
   /// The sound-card panel's model (device list, choice and OK rules), owned
   /// by the core; the panel PanelCarteSon only shows it.
   void setSoundCardPanel(SoundCardPanel* panel) { soundCard_ = panel; }
+  /// The tick's controls (period selector, hour menus, time-format boxes)
+  /// act on the core's scheduler; the window shows what it decided.
+  void setScheduler(Scheduler* scheduler) { scheduler_ = scheduler; }
   /// Folder holding parlhora_help.html.
   void setHelpFolder(const QString& folder);
 
   /// The hour menu items D00..D24 (index 0..24) and F00..F24 (25..49).
   const std::array<QAction*, 50>& hourItems() const { return hourItems_; }
   /// Selects start/end hour 0..24 as a click on its menu item would.
-  void selectStartHour(int hour);
-  void selectEndHour(int hour);
   /// After the file dialog of a "Durchsuchen" button: takes the path if the
   /// file opens for reading, else shows "Fehler: Dateiname" and clears it.
   bool acceptJingleFile(Jingle which, const QString& path);
@@ -155,8 +157,11 @@ class TForm1 : public QMainWindow {
   Notifier& notifier_;
   std::array<QAction*, 50> hourItems_{};
   void showSoundCard();
+  void showHourMenus();
+  void showTimeBoxes();
 
   SoundCardPanel* soundCard_ = nullptr;
+  Scheduler* scheduler_ = nullptr;
   QString helpFolder_;
 };
 

@@ -16,6 +16,7 @@
 #include <QTemporaryDir>
 
 #include "app/AnnouncerSettings.h"
+#include "app/Scheduler.h"
 #include "audio/SoundCardPanel.h"
 #include "fakes/FakeNotifier.h"
 #include "fakes/FakeWaveOut.h"
@@ -37,8 +38,12 @@ QString textOf(QObject* o) {
 
 class MainWindow : public ::testing::Test {
  protected:
+  MainWindow() { form.setScheduler(&scheduler); }
+
   AnnouncerSettings settings;
   FakeNotifier notifier;
+  VirtualClock clock{QDateTime(QDate(2026, 3, 5), QTime(14, 35))};
+  Scheduler scheduler{clock, settings.schedule, settings.announcement};
   TForm1 form{settings, notifier};
 
   template <typename T = QObject>
@@ -210,6 +215,7 @@ TEST_F(MainWindow, LoadFromModelShowsTheSettings) {
   settings.announcement.hourWithWords = false;
   settings.announcement.weatherAgeGateHours = 3;
   settings.schedule = {4, 22, 6};
+  scheduler.hourMenus().loadHours(22, 6);  // as loading the settings does
   settings.sound.volume = 2;
   settings.sound.maxVolume = 40;
   settings.mainWindow.startMinimised = true;
@@ -257,7 +263,6 @@ TEST_F(MainWindow, CoreStateIsMirrored) {
 }
 
 TEST_F(MainWindow, SoundCardPanel) {
-  VirtualClock clock(QDateTime(QDate(2026, 3, 5), QTime(14, 35)));
   FakeWaveOut outputs(clock);
   outputs.setDevices({"Null", "USB Audio"});
   SoundCardPanel panel(outputs, notifier);
