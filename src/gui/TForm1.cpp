@@ -17,6 +17,7 @@
 #include "app/AnnouncerSettings.h"
 #include "app/Scheduler.h"
 #include "audio/SoundCardPanel.h"
+#include "audio/VolumeMath.h"
 #include "platform/Notifier.h"
 #include "serial/SerialIndicators.h"
 #include "ui_TForm1.h"
@@ -24,8 +25,6 @@
 namespace parlhora {
 
 namespace {
-
-constexpr int kGaugeStep = 10;
 
 QString twoDigits(int hour) { return QStringLiteral("%1").arg(hour, 2, 10, QLatin1Char('0')); }
 
@@ -418,8 +417,8 @@ void TForm1::ButtonPlayWaveResClick() { emit playWaveResRequested(); }
 void TForm1::panel1Pressed(const QPoint& pos, Qt::MouseButton button) {
   const QRect gauge = ui_->Gauge1->geometry();
   if (pos.x() <= gauge.right() || pos.y() < gauge.top()) return;
-  const int step = button == Qt::LeftButton ? kGaugeStep : button == Qt::RightButton ? -kGaugeStep : 0;
-  settings_.sound.maxVolume = qBound(0, settings_.sound.maxVolume + step, 100);
+  if (button != Qt::LeftButton && button != Qt::RightButton) return;
+  settings_.sound.maxVolume = VolumeMath::gaugeClick(settings_.sound.maxVolume, button == Qt::LeftButton);
   ui_->Gauge1->setValue(settings_.sound.maxVolume);
 }
 
