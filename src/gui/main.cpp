@@ -73,6 +73,16 @@ int main(int argc, char** argv) {
   }
   QCoreApplication::setApplicationName("PARLHORA");
 
+  // Without any display the windows could not open; the clock must run all
+  // the same, so it runs as --headless would.
+  const bool noDisplay = qEnvironmentVariableIsEmpty("DISPLAY") &&
+                         qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
+                         qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
+  if (line.command == CommandLine::Command::Program && !line.headless && noDisplay) {
+    QTextStream(stderr) << "parlhora: no display found, running headless" << Qt::endl;
+    QCoreApplication app(argc, argv);
+    return runHeadless(line.home, QCoreApplication::applicationFilePath(), autostartArguments(line));
+  }
   if (line.command == CommandLine::Command::Program && !line.headless) {
     QApplication app(argc, argv);
     return runWindowed(line.home, QCoreApplication::applicationFilePath(), autostartArguments(line));
