@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QTextStream>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <cstdio>
 
@@ -67,7 +68,10 @@ int runWindowed(const QString& home, const QString& program, const QStringList& 
 }
 
 int runScreenshot(const QString& home, const QString& program, const QString& png) {
-  WindowedProgram windowed(home, program, {});
+  // Without --home the picture shows a fresh start, and nothing of the
+  // user's own folder is read or written.
+  QTemporaryDir fresh;
+  WindowedProgram windowed(home.isEmpty() ? fresh.path() : home, program, {});
   // Exclude the moving parts of the picture: take it right after loading.
   bool saved = false;
   QTimer poll;
