@@ -35,7 +35,12 @@ int runHeadless(const QString& home, const QString& program, const QStringList& 
   core.status().addListener([&](const QString& text) { out << text << Qt::endl; });
   out << "Parlhora headless, program folder " << folder << Qt::endl;
 
-  TerminationSignals termination([] { QCoreApplication::quit(); });
+  // Shut down at once, not after the wait the signal may have interrupted:
+  // the transmitter is unkeyed before anything else happens.
+  TerminationSignals termination([&core] {
+    core.FormClose();
+    QCoreApplication::quit();
+  });
   core.FormCreate();
   const int status = QCoreApplication::exec();
   core.FormClose();

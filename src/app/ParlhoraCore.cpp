@@ -11,7 +11,8 @@ namespace parlhora {
 ParlhoraCore::ParlhoraCore(PlatformSet platform, Options options)
     : platform_(platform),
       options_(options),
-      log_(platform.clock, QDir(platform.programFolder).filePath("parlhora.log")),
+      log_(platform.clock,
+           options.oneShot ? QString() : QDir(platform.programFolder).filePath("parlhora.log")),
       settingsService_(platform.settingsStore, platform.notifier,
                        SettingsService::probeIn(platform.programFolder),
                        [this](const QString& text) { status_.set(text); }),
@@ -55,16 +56,23 @@ void ParlhoraCore::FormCreate() {
 
 void ParlhoraCore::LoadSettings() {
   scheduler_.stop();
+  // Before anything can log: a line appended to an empty list would
+  // rewrite the file without the old lines.
+  if (options_.logExisted) log_.load();
   if (options_.settingsExisted) {
     loadReport_ = settingsService_.LoadSettings(settings_);
+    if (!settingsService_.readError().isEmpty()) {
+      holdImplicitSaves_ = true;
+      platform_.notifier.beep();
+      status_.set("Fehler: parlhora.ini");
+      log_.AppendLogLine("Fehler: parlhora.ini: " + settingsService_.readError());
+    }
   }
   scheduler_.hourMenus().loadHours(settings_.schedule.startHour, settings_.schedule.endHour);
   if (loadReport_.portRead) serial_.applyPortSetting();
-  if (loadReport_.autostartRead && settings_.mainWindow.autostart && options_.touchAutostart) {
+  if (loadReport_.autostartRead && settings_.mainWindow.autostart && !options_.oneShot) {
     platform_.autostart.setEnabled(true);
   }
-  minimiseLatch_ = loadReport_.startMinimisedRead;
-  if (options_.logExisted) log_.load();
 
   // The default greeting, "Wave ext" and the help menu need their files.
   ProgramFiles::installMissing(platform_.programFolder);
@@ -84,7 +92,11 @@ void ParlhoraCore::LoadSettings() {
   notifyChanged();
 }
 
-bool ParlhoraCore::SaveSettings() { return settingsService_.SaveSettings(settings_); }
+bool ParlhoraCore::SaveSettings() {
+  const bool saved = settingsService_.SaveSettings(settings_);
+  if (saved) holdImplicitSaves_ = false;
+  return saved;
+}
 
 void ParlhoraCore::FormClose() {
   if (closed_) return;
@@ -92,7 +104,7 @@ void ParlhoraCore::FormClose() {
   scheduler_.stop();
   sequencer_.shutdown();
   engine_.clearFlags();
-  if (options_.saveOnClose) SaveSettings();
+  if (!options_.oneShot && !holdImplicitSaves_) SaveSettings();
   // After the save every step is on its own: a failure must not keep the
   // window from closing.
   engine_.closeDevice();
@@ -100,22 +112,30 @@ void ParlhoraCore::FormClose() {
   serial_.ClosePortLines();
 }
 
-void ParlhoraCore::saveUnlessLatched() {
-  if (minimiseLatch_) {
-    minimiseLatch_ = false;
-    return;
-  }
-  SaveSettings();
+void ParlhoraCore::saveOnMinimise() {
+  if (!holdImplicitSaves_) SaveSettings();
 }
 
 void ParlhoraCore::setAutostart(bool enabled) {
   settings_.mainWindow.autostart = enabled;
-  if (options_.touchAutostart) platform_.autostart.setEnabled(enabled);
+  if (!options_.oneShot) platform_.autostart.setEnabled(enabled);
 }
 
-void ParlhoraCore::ButtonPlayWaveClick() { engine_.PlayWaveFile("kuckoo.wav"); }
+void ParlhoraCore::setSoundDevice(int device) {
+  settings_.sound.device = device;
+  engine_.setDevice(device);
+  // Each output keeps its own level; a device chosen for the first time
+  // would otherwise start at full volume and overdrive the transmitter.
+  engine_.applyStoredVolume(settings_.sound);
+}
 
-void ParlhoraCore::ButtonPlayWaveResClick() { engine_.PlayWaveRes("son0"); }
+void ParlhoraCore::ButtonPlayWaveClick() {
+  if (!sequencer_.busy()) engine_.PlayWaveFile("kuckoo.wav");
+}
+
+void ParlhoraCore::ButtonPlayWaveResClick() {
+  if (!sequencer_.busy()) engine_.PlayWaveRes("son0");
+}
 
 void ParlhoraCore::TrackBarVolumeChange(int position) {
   settings_.sound.volume = position;

@@ -31,8 +31,9 @@ class ParlhoraCore {
   struct Options {
     bool settingsExisted = false;  // parlhora.ini was there at start
     bool logExisted = false;       // parlhora.log was there at start
-    bool touchAutostart = true;    // false for one-shot commands
-    bool saveOnClose = true;       // false for one-shot commands
+    /// A one-shot command (say): the autostart entry, the settings file and
+    /// the log are left as they are.
+    bool oneShot = false;
   };
 
   ParlhoraCore(PlatformSet platform, Options options);
@@ -46,17 +47,23 @@ class ParlhoraCore {
   /// The first tick's work: reads parlhora.ini and finishes the start-up.
   void LoadSettings();
   /// "Konfiguration speichern"; false (after beep and status text) on failure.
+  /// An explicit save also lifts the hold put on an unreadable file.
   bool SaveSettings();
   /// Shutdown after the windows copied their geometry into the models: the
   /// save, then every release step, each guarded.
   void FormClose();
 
-  /// `Button2` and checking `CheckBoxReduire` by hand: save, unless this is
-  /// the one time right after loading set the box (the latch is then cleared).
-  void saveUnlessLatched();
+  /// `Button2` and checking `CheckBoxReduire` by hand. Loading sets the box
+  /// without running its handler, so no save is ever caused by the start
+  /// and no latch is needed to skip one.
+  void saveOnMinimise();
   /// `CheckBoxDemarrage` changed: writes or removes the autostart entry.
   void setAutostart(bool enabled);
-  /// "Wave ext" and "Wave int".
+  /// The sound-card panel's OK chose `device` (-1 = system default): used
+  /// from the next piece on, at the volume the slider shows.
+  void setSoundDevice(int device);
+  /// "Wave ext" and "Wave int"; nothing while an announcement runs, whose
+  /// step machine would take the test piece's end for its own.
   void ButtonPlayWaveClick();
   void ButtonPlayWaveResClick();
   /// The volume slider moved.
@@ -104,7 +111,9 @@ class ParlhoraCore {
   Scheduler scheduler_;
   SoundCardPanel soundCard_;
   LoadReport loadReport_;
-  bool minimiseLatch_ = false;
+  // parlhora.ini existed but could not be read: saving the defaults over it
+  // on close or minimise would destroy the user's settings.
+  bool holdImplicitSaves_ = false;
   bool closed_ = false;
 };
 

@@ -90,15 +90,12 @@ int runSayCommand(const QStringList& args, const QString& programFolder, QTextSt
   };
 
   PosixSettingsStore store(programFolder);
-  // Only a dry run or a rendering may save nothing; none of the commands
-  // writes the settings, so the store is read only here.
+  // Only read: a one-shot core never saves, logs or touches autostart.
   NoAutostart autostart;
   LogNotifier notifier([&](const QString& line) { err << line << Qt::endl; });
   ParlhoraCore::Options coreOptions;
   coreOptions.settingsExisted = QFileInfo::exists(QDir(programFolder).filePath("parlhora.ini"));
-  coreOptions.logExisted = false;
-  coreOptions.touchAutostart = false;
-  coreOptions.saveOnClose = false;
+  coreOptions.oneShot = true;
 
   if (virtualRun) {
     const QDateTime start = options.at.isValid() ? options.at : QDateTime::currentDateTime();

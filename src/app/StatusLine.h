@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <functional>
+#include <utility>
 #include <vector>
 
 namespace parlhora {
@@ -17,11 +18,15 @@ class StatusLine {
   void setUnlessError(const QString& text);
   const QString& text() const { return text_; }
   bool showsError() const;
-  void addListener(Listener listener) { listeners_.push_back(std::move(listener)); }
+  /// Returns an id for removeListener; a view that dies before the core
+  /// must remove its listener.
+  int addListener(Listener listener);
+  void removeListener(int id);
 
  private:
   QString text_;
-  std::vector<Listener> listeners_;
+  std::vector<std::pair<int, Listener>> listeners_;
+  int nextId_ = 1;
 };
 
 }  // namespace parlhora

@@ -299,6 +299,11 @@ void Sequencer::shutdown() {
   timerSecurite_.stop();
   if (keyed_ || busy_) keying_.unkey();
   keyed_ = false;
+  // An announcement resting in a wait must not go on with its next piece
+  // once the program is closing.
+  ++run_;
+  busy_ = false;
+  step_ = Idle;
 }
 
 bool Sequencer::play(WaveOrigin origin, const QString& what) {

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
+#include <limits>
 #include <new>
 
 namespace parlhora {
@@ -184,13 +185,18 @@ WavReadResult WavReader::read(QIODevice& in, WaveOrigin origin, QByteArray& samp
   }
   if (readFully(in, word, 4) != Got::All) return fail(Failure::NoDataSize);
   const qint64 dataSize = le32(word);
+  // The engine counts sample bytes in a signed 32-bit number.
+  const bool tooLarge = dataSize > std::numeric_limits<int>::max();
 
   try {
     if (in.isSequential()) {
+      // A stream shows its real length only by ending.
       if (readSamplesSequential(in, dataSize, samples) != Got::All) return fail(Failure::ShortData);
+      if (tooLarge) return fail(Failure::NoMemory);
       return result;
     }
     if (dataSize > in.size() - in.pos()) return fail(Failure::ShortData);
+    if (tooLarge) return fail(Failure::NoMemory);
     samples.resize(dataSize);
   } catch (const std::bad_alloc&) {
     return fail(Failure::NoMemory);

@@ -104,8 +104,9 @@ void WaveEngine::PlayWaveFile(const QString& path) {
   const QString full =
       (programFolder_.isEmpty() || QFileInfo(path).isAbsolute()) ? path : QDir(programFolder_).filePath(path);
   QFile file(full);
-  // A directory opens fine on Linux but is no file to read.
-  if (QFileInfo(full).isDir() || !file.open(QIODevice::ReadOnly)) {
+  // Only a regular file: a directory opens fine on Linux, a FIFO would block
+  // the program forever while the transmitter is keyed, a device never ends.
+  if (!QFileInfo(full).isFile() || !file.open(QIODevice::ReadOnly)) {
     fail(WavReader::openFailedText(WaveOrigin::File));
     return;
   }

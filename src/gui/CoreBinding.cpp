@@ -19,12 +19,14 @@ CoreBinding::CoreBinding(WindowSet& windows, ParlhoraCore& core, WaveOut& waveOu
     : windows_(windows), core_(core), waveOut_(waveOut) {
   connectMain();
   connectCom();
-  core_.status().addListener([this](const QString& text) { windows_.main().setStatusText(text); });
+  statusListener_ =
+      core_.status().addListener([this](const QString& text) { windows_.main().setStatusText(text); });
   core_.onLoaded = [this] { loaded(); };
   core_.onChanged = [this] { refresh(); };
 }
 
 CoreBinding::~CoreBinding() {
+  core_.status().removeListener(statusListener_);
   core_.onLoaded = nullptr;
   core_.onChanged = nullptr;
   for (const auto& c : connections_) QObject::disconnect(c);
@@ -41,9 +43,9 @@ void CoreBinding::connectMain() {
   on(&TForm1::abortRequested, [&sequencer] { sequencer.FormKeyDown(kEscape); });
   on(&TForm1::errorSimulationToggled, [&sequencer] { sequencer.MenuSimuErreurClick(); });
   on(&TForm1::saveRequested, [this] { core_.SaveSettings(); });
-  on(&TForm1::minimiseSaveRequested, [this] { core_.saveUnlessLatched(); });
+  on(&TForm1::minimiseSaveRequested, [this] { core_.saveOnMinimise(); });
   on(&TForm1::volumeChanged, [this](int position) { core_.TrackBarVolumeChange(position); });
-  on(&TForm1::soundDeviceChanged, [this](int device) { core_.engine().setDevice(device); });
+  on(&TForm1::soundDeviceChanged, [this](int device) { core_.setSoundDevice(device); });
   on(&TForm1::autostartChanged, [this](bool enabled) { core_.setAutostart(enabled); });
   on(&TForm1::playWaveFileRequested, [this] { core_.ButtonPlayWaveClick(); });
   on(&TForm1::playWaveResRequested, [this] { core_.ButtonPlayWaveResClick(); });

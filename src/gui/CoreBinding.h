@@ -36,6 +36,7 @@ class CoreBinding {
   std::vector<QMetaObject::Connection> connections_;
   QStringList shownComList_;
   int shownComSelection_ = -2;
+  int statusListener_ = 0;
 };
 
 }  // namespace parlhora

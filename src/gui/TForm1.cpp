@@ -388,9 +388,8 @@ void TForm1::BitBtnOKCarteSonClick() {
                                                               : SoundCardPanel::Choice::System);
   soundCard_->select(ui_->ComboBoxChoixOut->currentIndex());
   if (!soundCard_->ok()) return;
-  settings_.sound.device = soundCard_->device();
   showSoundCard();
-  emit soundDeviceChanged(settings_.sound.device);
+  emit soundDeviceChanged(soundCard_->device());
 }
 
 void TForm1::showSoundCard() {

@@ -3,8 +3,8 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QTextStream>
 #include <QTemporaryDir>
+#include <QTextStream>
 #include <QTimer>
 #include <cstdio>
 
@@ -15,6 +15,7 @@
 #include "gui/TForm1.h"
 #include "gui/WindowSet.h"
 #include "platform/SystemPlatform.h"
+#include "platform/TerminationSignals.h"
 
 namespace parlhora {
 
@@ -60,6 +61,8 @@ class WindowedProgram {
 
 int runWindowed(const QString& home, const QString& program, const QStringList& autostartArguments) {
   WindowedProgram windowed(home, program, autostartArguments);
+  // kill, a session's end or Ctrl+C close the main window as the user would.
+  TerminationSignals termination([&windowed] { windowed.windows().main().close(); });
   const int status = QApplication::exec();
   // A quit that did not come through the main window (a session ending)
   // still saves and unkeys.

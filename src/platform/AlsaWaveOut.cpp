@@ -4,6 +4,7 @@
 
 #include <QMetaObject>
 #include <cstdlib>
+#include <system_error>
 
 #include "platform/AlsaPlayback.h"
 #include "platform/PcmConverter.h"
@@ -88,17 +89,24 @@ int AlsaWaveOut::open(int device, const WaveFormat& format, Callbacks callbacks)
     static_cast<void>(snd_pcm_close(pcm));
     return BadFormat;
   }
+  const std::uint64_t epoch = epoch_ + 1;
+  try {
+    playback_ = std::make_unique<AlsaPlayback>(
+        pcm, format.samplesPerSec, epoch, [this](int block, std::uint64_t epoch) {
+          QMetaObject::invokeMethod(
+              &context_, [this, block, epoch] { deliver(block, epoch); }, Qt::QueuedConnection);
+        });
+  } catch (const std::system_error&) {
+    // No thread could be started: the device is not ours to keep.
+    static_cast<void>(snd_pcm_close(pcm));
+    return Error;
+  }
+  epoch_ = epoch;
   device_ = device;
   format_ = format;
   callbacks_ = std::move(callbacks);
   blocks_[0] = {};
   blocks_[1] = {};
-  ++epoch_;
-  playback_ = std::make_unique<AlsaPlayback>(
-      pcm, format.samplesPerSec, epoch_, [this](int block, std::uint64_t epoch) {
-        QMetaObject::invokeMethod(
-            &context_, [this, block, epoch] { deliver(block, epoch); }, Qt::QueuedConnection);
-      });
   return Ok;
 }
 

@@ -25,7 +25,9 @@ bool PcmConverter::convertible(const WaveFormat& format) {
   if (format.channels != 1 && format.channels != 2) return false;
   if (format.blockAlign % format.channels != 0) return false;
   const int bytes = bytesPerSample(format);
-  return bytes >= 1 && bytes <= 4 && format.samplesPerSec > 0;
+  // A rate of 1 Hz passes the reader's checks but would make one block
+  // last hours (or a rendered file gigabytes); no sound card plays it anyway.
+  return bytes >= 1 && bytes <= 4 && format.samplesPerSec >= kMinRate && format.samplesPerSec <= kMaxRate;
 }
 
 void PcmConverter::toStereo16(const char* data, int length, const WaveFormat& format, std::uint32_t volume,

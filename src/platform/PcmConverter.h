@@ -11,6 +11,10 @@ namespace parlhora {
 /// stereo) into 16-bit samples for the output backends. Pure functions.
 class PcmConverter {
  public:
+  /// Sample rates a piece may have, in samples per second.
+  static constexpr std::uint32_t kMinRate = 1000;
+  static constexpr std::uint32_t kMaxRate = 384000;
+
   /// True if the blocks of `format` can be converted.
   static bool convertible(const WaveFormat& format);
   /// Appends the frames of `data` as interleaved 16-bit stereo, mono on both

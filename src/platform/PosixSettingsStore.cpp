@@ -115,7 +115,8 @@ bool PosixSettingsStore::write(const QByteArray& bytes, QString* error) {
 
   // The rename is only durable once the folder itself is on disk.
   Fd dirFd(::open(dir.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-  if (dirFd.get() < 0 || ::fsync(dirFd.get()) != 0) return fail(systemError("fsync folder"));
+  // The new file is in place whatever follows: a failure here is only a warning.
+  if ((dirFd.get() < 0 || ::fsync(dirFd.get()) != 0) && error) *error = systemError("fsync folder");
   // The new file is complete; a failed read-only mark does not undo that.
   if (::chmod(target.constData(), 0400) != 0 && error) *error = systemError("chmod parlhora.ini");
   return true;

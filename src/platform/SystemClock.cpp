@@ -23,7 +23,9 @@ void SystemClock::waitMs(int ms) {
     if (left <= 0) break;
     QEventLoop loop;
     QTimer::singleShot(static_cast<int>(left), Qt::PreciseTimer, &loop, &QEventLoop::quit);
-    loop.exec();
+    // -1: the application is quitting and no loop runs any more; waiting
+    // on would only spin. Whoever waits is being shut down anyway.
+    if (loop.exec() == -1) break;
   }
 }
 

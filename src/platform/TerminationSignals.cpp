@@ -4,6 +4,7 @@
 #include <sys/socket.h>
 #include <unistd.h>
 #include <QSocketNotifier>
+#include <cerrno>
 #include <csignal>
 
 namespace parlhora {
@@ -13,8 +14,10 @@ int g_pipe[2] = {-1, -1};
 
 extern "C" void onTerminationSignal(int) {
   const char byte = 1;
+  const int savedErrno = errno;
   // Only async-signal-safe calls here; a full pipe just drops the byte.
   [[maybe_unused]] ssize_t written = ::write(g_pipe[1], &byte, 1);
+  errno = savedErrno;
 }
 }  // namespace
 

@@ -55,17 +55,77 @@ TEST(Startup, SettingsAreAppliedWithTheirSideEffects) {
   EXPECT_EQ(rig.core->status().text(), "PARLHORA DONE");
 }
 
-TEST(Startup, StartMinimisedSkipsExactlyOneSave) {
+TEST(Startup, StartMinimisedCausesNoSaveButTheUsersMinimiseDoes) {
   const QByteArray file = "[PARLHORA V2.2.3]\r\nREDUCE=Y\r\n";
   CoreRig rig(&file);
   rig.core->FormCreate();
-  rig.clock.runFor(500);
+  rig.clock.runFor(5000);
   ASSERT_TRUE(rig.core->settings().mainWindow.startMinimised);
-  rig.core->saveUnlessLatched();  // the box set by loading: no save
   EXPECT_EQ(rig.read("parlhora.ini"), file);
-  rig.core->saveUnlessLatched();  // the user's next minimise saves
+  rig.core->saveOnMinimise();
   EXPECT_TRUE(rig.read("parlhora.ini").contains("REDUCE=Y\r\n"));
-  EXPECT_TRUE(rig.read("parlhora.ini").startsWith("[PARLHORA V2.2.3]\r\n"));
+  EXPECT_TRUE(rig.read("parlhora.ini").contains("ILEST=Y\r\n"));
+}
+
+namespace {
+// A settings file that exists but cannot be read (permissions, I/O error).
+class UnreadableStore final : public SettingsStore {
+ public:
+  ReadResult read() override { return {ReadStatus::Failed, {}, "Permission denied"}; }
+  bool write(const QByteArray& bytes, QString*) override {
+    written << bytes;
+    return true;
+  }
+  QList<QByteArray> written;
+};
+}  // namespace
+
+TEST(Startup, AnUnreadableSettingsFileIsReportedAndNotOverwrittenByDefaults) {
+  CoreRig rig;
+  UnreadableStore store;
+  ParlhoraCore::Options options;
+  options.settingsExisted = true;
+  ParlhoraCore core(
+      PlatformSet{
+          rig.clock, rig.waveOut, rig.serial, rig.notifier, rig.autostart, store, rig.home.path(), {}},
+      options);
+  core.FormCreate();
+  rig.clock.runFor(500);
+  EXPECT_TRUE(core.loaded());
+  EXPECT_EQ(core.status().text(), "Fehler: parlhora.ini");
+  EXPECT_EQ(rig.notifier.beeps, 1);
+  EXPECT_TRUE(core.log().lines().last().endsWith("Fehler: parlhora.ini: Permission denied"));
+  core.saveOnMinimise();
+  core.FormClose();
+  EXPECT_TRUE(store.written.isEmpty());
+}
+
+TEST(Startup, AnExplicitSaveLiftsTheHold) {
+  CoreRig rig;
+  UnreadableStore store;
+  ParlhoraCore::Options options;
+  options.settingsExisted = true;
+  ParlhoraCore core(
+      PlatformSet{
+          rig.clock, rig.waveOut, rig.serial, rig.notifier, rig.autostart, store, rig.home.path(), {}},
+      options);
+  core.LoadSettings();
+  EXPECT_TRUE(core.SaveSettings());
+  core.FormClose();
+  EXPECT_EQ(store.written.size(), 2);
+}
+
+TEST(Startup, LinesLoggedWhileLoadingKeepTheOldLog) {
+  const QByteArray file = "[PARLHORA V2.2.3]\r\nCOM=ttyGONE\r\n";
+  const QByteArray log = "Log PIROLO\r\nyesterday\r\n";
+  CoreRig rig(&file, &log);
+  rig.serial.openErrors["/dev/ttyGONE"] = "No such file or directory";
+  rig.core->FormCreate();
+  rig.clock.runFor(500);
+  const QStringList lines = rig.core->log().lines();
+  ASSERT_GE(lines.size(), 3);
+  EXPECT_EQ(lines[1], "yesterday");
+  EXPECT_TRUE(rig.read("parlhora.log").contains("yesterday"));
 }
 
 TEST(Startup, JunkSettingsAndAnUnopenablePortDoNotStopTheStart) {
@@ -98,4 +158,38 @@ TEST(Startup, ClosingSavesThenReleasesEverythingAndUnkeys) {
   EXPECT_FALSE(rig.serial.isOpen());
   EXPECT_FALSE(rig.core->engine().isAllocated());
   EXPECT_TRUE(rig.read("parlhora.ini").contains("COM=1\r\n"));
+}
+
+TEST(Startup, ANewSoundCardStartsAtTheSlidersVolumeAndTestButtonsWaitForTheAnnouncement) {
+  const QByteArray file = "[PARLHORA V2.2.3]\r\nVOLUME=6\r\nBALANCE=0\r\n";
+  CoreRig rig(&file);
+  rig.waveOut.setDevices({"Null", "USB Audio"});
+  rig.core->FormCreate();
+  rig.clock.runFor(500);
+  rig.core->setSoundDevice(1);
+  rig.clock.runFor(2000);  // read-backs from the new device
+  EXPECT_EQ(rig.core->settings().sound.device, 1);
+  EXPECT_EQ(rig.core->settings().sound.volume, 6);
+  EXPECT_EQ(rig.core->engine().device(), 1);
+
+  rig.core->sequencer().Button1Click();
+  ASSERT_TRUE(rig.core->sequencer().busy());
+  rig.waveOut.clearCalls();
+  rig.core->ButtonPlayWaveResClick();
+  rig.core->ButtonPlayWaveClick();
+  EXPECT_TRUE(rig.waveOut.calls().isEmpty());
+}
+
+TEST(Startup, ClosingDuringTheStartPauseEndsTheAnnouncementThere) {
+  const QByteArray file = "[PARLHORA V2.2.3]\r\nCOM=ttyS0\r\nPAUSE=15\r\n";
+  CoreRig rig(&file);
+  rig.core->FormCreate();
+  rig.clock.runFor(500);
+  rig.clock.callAfter(2000, [&] { rig.core->FormClose(); });
+  rig.waveOut.clearCalls();
+  rig.core->sequencer().Button1Click();  // keys, then rests in the 15 s pause
+  EXPECT_FALSE(rig.serial.dtr());
+  EXPECT_FALSE(rig.core->sequencer().busy());
+  rig.clock.runFor(60000);
+  EXPECT_TRUE(rig.waveOut.calls().filter("open").isEmpty()) << rig.waveOut.calls().join(", ").toStdString();
 }

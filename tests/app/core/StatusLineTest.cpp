@@ -10,6 +10,8 @@ TEST(StatusLine, OrdinaryTextsDoNotHideAnError) {
   StatusLine status;
   QStringList seen;
   status.addListener([&](const QString& text) { seen << text; });
+  const int gone = status.addListener([&](const QString&) { ADD_FAILURE() << "removed listener called"; });
+  status.removeListener(gone);
   status.setUnlessError("PARLHORA SPIEL");
   status.set("Err: Res none PCM");
   status.setUnlessError("METAR ok");

@@ -85,5 +85,15 @@ TEST_F(FileWaveOutTest, UnwritableFileFailsTheOpen) {
   EXPECT_FALSE(bad.finish());
 }
 
+TEST_F(FileWaveOutTest, AnAbsurdRateIsRefusedInsteadOfRenderingGigabytes) {
+  // 1 sample per second passes the reader's arithmetic; one block would be hours.
+  test::writeFile(dir.filePath("slow.wav"), test::wavBytes(88200, 1, 1, 16));
+  engine.PlayWaveFile(dir.filePath("slow.wav"));
+  EXPECT_EQ(statuses, QStringList{"Err: Opening sound card"});
+  EXPECT_EQ(failures, 1);
+  EXPECT_TRUE(out.finish());
+  EXPECT_LT(QFile(dir.filePath("out.wav")).size(), 100);
+}
+
 }  // namespace
 }  // namespace parlhora

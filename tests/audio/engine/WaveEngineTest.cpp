@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <QFile>
 #include <QTemporaryDir>
 
 #include "WavBytes.h"
@@ -132,11 +134,16 @@ TEST_F(WaveEngineTest, ReaderStepFailuresReportAndRunTheFailureEvent) {
   engine.PlayWaveRes("son_nothing");
   engine.PlayWaveFile(dir.filePath("missing.wav"));
   engine.PlayWaveFile(dir.path());  // a folder is no file
+  // A FIFO would block the program for good while keyed; a device never ends.
+  ASSERT_EQ(::mkfifo(QFile::encodeName(dir.filePath("fifo.wav")).constData(), 0600), 0);
+  engine.PlayWaveFile("fifo.wav");
+  engine.PlayWaveFile("/dev/zero");
   test::writeFile(dir.filePath("short.wav"), "RIFF");
   engine.PlayWaveFile("short.wav");
   EXPECT_EQ(statuses, (QStringList{"Err: Res Wave", "Err: Wave file", "Fehler: Res Wave",
-                                   "Err: Wave file name", "Err: Wave file name", "Err: wave file"}));
-  EXPECT_EQ(failures, 6);
+                                   "Err: Wave file name", "Err: Wave file name", "Err: Wave file name",
+                                   "Err: Wave file name", "Err: wave file"}));
+  EXPECT_EQ(failures, 8);
   EXPECT_TRUE(out.writtenLengths().empty());
 }
 
