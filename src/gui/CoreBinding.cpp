@@ -51,6 +51,7 @@ void CoreBinding::connectMain() {
   on(&TForm1::playWaveResRequested, [this] { core_.ButtonPlayWaveResClick(); });
   // WindowSet connected first, so the weather geometry is in the settings before the save.
   on(&TForm1::closing, [this] { core_.FormClose(); });
+  on(&TForm1::statusReported, [this](const QString& text) { core_.status().set(text); });
   m->setSoundCardPanel(&core_.soundCard());
   m->setScheduler(&scheduler);
   m->setHelpFolder(core_.programFolder());

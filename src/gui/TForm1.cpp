@@ -372,7 +372,7 @@ void TForm1::MenuHilfeClick() {
   const QString help = QDir(helpFolder_).filePath(QStringLiteral("parlhora_help.html"));
   if (!QFile::exists(help) || !QDesktopServices::openUrl(QUrl::fromLocalFile(help))) {
     notifier_.beep();
-    setStatusText(QStringLiteral("Fehler: parlhora_help.html"));
+    emit statusReported(QStringLiteral("Fehler: parlhora_help.html"));
   }
 }
 

@@ -98,17 +98,18 @@ class TForm1 : public QMainWindow {
   void periodChanged(int position);  // UpDownPeriode 0..6
   void volumeChanged(int position);  // TrackBarVolume moved by the user
   void soundDeviceChanged(int device);
-  void autostartChanged(bool on);  // CheckBoxDemarrage
-  void playWaveFileRequested();    // "Wave ext"
-  void playWaveResRequested();     // "Wave int"
-  void quitRequested();            // MenuQuitter
-  void closing();                  // the window is closing: run the shutdown
-  void infoRequested();            // MenuInfo, ImagePirolo
-  void unitsRequested();           // MenuUnits
-  void comWindowRequested();       // MenuCOM
-  void recorderWindowRequested();  // MenuRecord became checked
-  void chooserRequested();         // show the source chooser
-  void weatherWindowRequested();   // show the chosen source's window (or the chooser)
+  void autostartChanged(bool on);            // CheckBoxDemarrage
+  void playWaveFileRequested();              // "Wave ext"
+  void playWaveResRequested();               // "Wave int"
+  void quitRequested();                      // MenuQuitter
+  void closing();                            // the window is closing: run the shutdown
+  void statusReported(const QString& text);  // a text for the core's status line
+  void infoRequested();                      // MenuInfo, ImagePirolo
+  void unitsRequested();                     // MenuUnits
+  void comWindowRequested();                 // MenuCOM
+  void recorderWindowRequested();            // MenuRecord became checked
+  void chooserRequested();                   // show the source chooser
+  void weatherWindowRequested();             // show the chosen source's window (or the chooser)
   void hideWeatherWindowsRequested();
   void minimised(bool hideToTray);
 
