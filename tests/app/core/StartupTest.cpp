@@ -78,17 +78,22 @@ class UnreadableStore final : public SettingsStore {
   }
   QList<QByteArray> written;
 };
+
+PlatformSet platformOf(CoreRig& rig, SettingsStore& store) {
+  return {rig.clock, rig.waveOut, rig.serial, rig.notifier, rig.autostart, store, rig.home.path(), {}};
+}
+
+ParlhoraCore::Options existingFile() {
+  ParlhoraCore::Options options;
+  options.settingsExisted = true;
+  return options;
+}
 }  // namespace
 
 TEST(Startup, AnUnreadableSettingsFileIsReportedAndNotOverwrittenByDefaults) {
   CoreRig rig;
   UnreadableStore store;
-  ParlhoraCore::Options options;
-  options.settingsExisted = true;
-  ParlhoraCore core(
-      PlatformSet{
-          rig.clock, rig.waveOut, rig.serial, rig.notifier, rig.autostart, store, rig.home.path(), {}},
-      options);
+  ParlhoraCore core(platformOf(rig, store), existingFile());
   core.FormCreate();
   rig.clock.runFor(500);
   EXPECT_TRUE(core.loaded());
@@ -103,12 +108,7 @@ TEST(Startup, AnUnreadableSettingsFileIsReportedAndNotOverwrittenByDefaults) {
 TEST(Startup, AnExplicitSaveLiftsTheHold) {
   CoreRig rig;
   UnreadableStore store;
-  ParlhoraCore::Options options;
-  options.settingsExisted = true;
-  ParlhoraCore core(
-      PlatformSet{
-          rig.clock, rig.waveOut, rig.serial, rig.notifier, rig.autostart, store, rig.home.path(), {}},
-      options);
+  ParlhoraCore core(platformOf(rig, store), existingFile());
   core.LoadSettings();
   EXPECT_TRUE(core.SaveSettings());
   core.FormClose();
