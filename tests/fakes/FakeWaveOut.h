@@ -48,7 +48,6 @@ class FakeWaveOut final : public WaveOut {
     once_[call] = {passFirst, code};
   }
   /// `call` fails every time with `code`.
-  void failAlways(const QString& call, int code = WaveOut::Error) { always_[call] = code; }
   void clearFailures();
   /// Every call fails with this probability (soak tests); seeded.
   void setRandomFailureRate(double rate, unsigned seed);
@@ -64,8 +63,6 @@ class FakeWaveOut final : public WaveOut {
   /// Lengths of the written blocks, in order.
   const std::vector<int>& writtenLengths() const { return written_; }
   bool isOpen() const { return open_; }
-  int queuedCount() const { return static_cast<int>(queue_.size()); }
-  const WaveFormat& openFormat() const { return format_; }
 
  private:
   int fails(const QString& call);
@@ -77,7 +74,6 @@ class FakeWaveOut final : public WaveOut {
   QStringList devices_{QStringLiteral("Fake Sound Card")};
   QStringList calls_;
   std::map<QString, std::pair<int, int>> once_;  // calls to pass, code
-  std::map<QString, int> always_;
   double randomRate_ = 0;
   std::mt19937 random_;
   bool open_ = false;

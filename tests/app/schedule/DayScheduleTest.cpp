@@ -38,6 +38,7 @@ TEST(DaySchedule, RangesAndPeriods) {
   EXPECT_EQ(DaySchedule::run(range(1, 0, 24), kDay).size(), 288);
   EXPECT_EQ(DaySchedule::run(range(6, 22, 6), kDay), hours({0, 1, 2, 3, 4, 5, 22, 23}));
   EXPECT_TRUE(DaySchedule::run(range(0, 0, 24), kDay).isEmpty());  // not even full hours
+  EXPECT_TRUE(DaySchedule::run(range(1, 8, 8), kDay).isEmpty());   // start = end: never active
 }
 
 TEST(DaySchedule, DaylightSavingDays) {

@@ -155,40 +155,6 @@ TEST(Tick, HourlyLogOncePerHour) {
   EXPECT_EQ(rig.logs, (QList<int>{1200, 1300}));
 }
 
-TEST(Tick, ActiveWindow) {
-  TickRig rig(at(0, 0, 0));
-  struct Range {
-    int period, from, to;
-    QList<int> activeHours;
-  };
-  const std::vector<Range> ranges = {
-      {1, 0, 24, {0, 5, 12, 23}},
-      {1, 7, 19, {7, 18}},
-      {1, 22, 6, {22, 23, 0, 5}},
-  };
-  for (const Range& r : ranges) {
-    rig.settings.periodPosition = r.period;
-    rig.settings.startHour = r.from;
-    rig.settings.endHour = r.to;
-    for (int h : r.activeHours)
-      EXPECT_TRUE(rig.scheduler.isActiveHour(h)) << r.from << ".." << r.to << " " << h;
-  }
-  rig.settings.startHour = 7;
-  rig.settings.endHour = 19;
-  EXPECT_FALSE(rig.scheduler.isActiveHour(19));
-  EXPECT_FALSE(rig.scheduler.isActiveHour(6));
-  rig.settings.startHour = 22;
-  rig.settings.endHour = 6;
-  EXPECT_FALSE(rig.scheduler.isActiveHour(6));
-  EXPECT_FALSE(rig.scheduler.isActiveHour(21));
-  rig.settings.startHour = rig.settings.endHour = 8;
-  EXPECT_FALSE(rig.scheduler.isActiveHour(8));
-  rig.settings.startHour = 0;
-  rig.settings.endHour = 24;
-  rig.settings.periodPosition = 0;
-  EXPECT_FALSE(rig.scheduler.isActiveHour(12));
-}
-
 TEST(Controls, PeriodText) {
   TickRig rig(at(0, 0, 0));
   const QStringList texts = {"0", "5", "10", "15", "20", "30", "60"};

@@ -89,23 +89,6 @@ TEST(Soak, DayWithRandomDeviceFailures) {
   EXPECT_EQ(rig.keying.events.count(QStringLiteral("unkey")), 288);
 }
 
-TEST(Soak, ErrorSimulationHoldsButton1For120Seconds) {
-  ProgramRig rig(QDateTime(QDate(2024, 6, 12), QTime(12, 4, 50)));
-  rig.settings.periodPosition = 1;
-  rig.scheduler.setPeriodPosition(1);
-  rig.seq.MenuSimuErreurClick();
-  rig.scheduler.start();
-  rig.clock.runUntil(QDateTime(QDate(2024, 6, 12), QTime(12, 5, 1)));
-  ASSERT_EQ(rig.starts, QStringList{QStringLiteral("12:05")});
-  EXPECT_FALSE(rig.seq.button1Enabled());
-  rig.clock.runUntil(QDateTime(QDate(2024, 6, 12), QTime(12, 6, 59)));
-  EXPECT_FALSE(rig.seq.button1Enabled());
-  rig.clock.runUntil(QDateTime(QDate(2024, 6, 12), QTime(12, 7, 5)));
-  EXPECT_TRUE(rig.seq.button1Enabled());
-  EXPECT_FALSE(rig.seq.busy());
-  EXPECT_EQ(rig.statuses.first(), QStringLiteral("err simu"));
-}
-
 TEST(Soak, TickInsideAnAnnouncementStartsNothing) {
   ProgramRig rig(QDateTime(QDate(2024, 6, 12), QTime(11, 59, 58)));
   rig.settings.periodPosition = 6;

@@ -115,16 +115,6 @@ TEST(Announcement, PausesBeforeFirstSoundAndItems) {
   EXPECT_EQ(rig.startedAtMs[1] - rig.startedAtMs[0], WaveEngine::kPauseAfterCloseMs);
 }
 
-TEST(Announcement, NoPortMeansNoKeyingAndNoPreRoll) {
-  SequencerRig rig;
-  rig.keying.inUse = false;
-  rig.options.date = false;
-  const std::int64_t t0 = rig.clock.monotonicMs();
-  rig.announce();
-  EXPECT_TRUE(rig.keying.events.isEmpty());
-  EXPECT_EQ(rig.startedAtMs.value(0) - t0, Sequencer::kItemPauseMs);
-}
-
 TEST(Announcement, StartPauseAndLatches) {
   SequencerRig rig;
   rig.options.date = false;
