@@ -10,6 +10,8 @@
 #include <QFileDialog>
 #include <QKeyEvent>
 #include <QLocale>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMouseEvent>
 #include <QSystemTrayIcon>
 #include <QUrl>
@@ -120,9 +122,11 @@ void TForm1::connectControls() {
   connect(ui_->BitBtnOKCarteSon, &QPushButton::clicked, this, &TForm1::BitBtnOKCarteSonClick);
   connect(ui_->ButtonPlayWave, &QPushButton::clicked, this, &TForm1::ButtonPlayWaveClick);
   connect(ui_->ButtonPlayWaveRes, &QPushButton::clicked, this, &TForm1::ButtonPlayWaveResClick);
-  for (QWidget* w : {static_cast<QWidget*>(ui_->ImagePirolo), static_cast<QWidget*>(ui_->ImagePiroloOff),
-                     static_cast<QWidget*>(ui_->Panel1), static_cast<QWidget*>(ui_->ButtonInitMeteo)})
-    w->installEventFilter(this);
+  // The window sees every key before its controls do (and the mouse on
+  // the pictures, the volume panel and the weather button). Menus keep
+  // their own keyboard navigation.
+  for (QWidget* w : findChildren<QWidget*>())
+    if (!qobject_cast<QMenu*>(w) && !qobject_cast<QMenuBar*>(w)) w->installEventFilter(this);
 }
 
 void TForm1::loadFromModel() {
@@ -422,6 +426,10 @@ void TForm1::panel1Pressed(const QPoint& pos, Qt::MouseButton button) {
 }
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::KeyPress) {
+    keyPressEvent(static_cast<QKeyEvent*>(event));
+    return true;  // every key is discarded after the Esc test
+  }
   if (event->type() == QEvent::MouseButtonPress && watched == ui_->Panel1) {
     auto* mouse = static_cast<QMouseEvent*>(event);
     panel1Pressed(mouse->position().toPoint(), mouse->button());

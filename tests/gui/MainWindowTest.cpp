@@ -335,6 +335,14 @@ TEST_F(MainWindow, KeysAreSwallowedAndEscAborts) {
   EXPECT_TRUE(other.isAccepted());
   QCoreApplication::sendEvent(&form, &esc);
   EXPECT_EQ(*abort, 1);
+  // Controls never see a key: the pause cannot be typed into, Esc still aborts.
+  auto* pause = find<QSpinBox>("SpinEditPause");
+  QKeyEvent up(QEvent::KeyPress, Qt::Key_Up, Qt::NoModifier);
+  QCoreApplication::sendEvent(pause, &up);
+  EXPECT_EQ(pause->value(), 0);
+  QKeyEvent escInControl(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+  QCoreApplication::sendEvent(pause, &escInControl);
+  EXPECT_EQ(*abort, 2);
 }
 
 TEST_F(MainWindow, ButtonsReachTheCore) {
