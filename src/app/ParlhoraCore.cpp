@@ -21,7 +21,8 @@ ParlhoraCore::ParlhoraCore(PlatformSet platform, Options options)
       keying_(serial_),
       sequencer_(engine_, platform.clock, keying_, noHooks_, noWeather_, settings_.announcement),
       scheduler_(platform.clock, settings_.schedule, settings_.announcement),
-      soundCard_(platform.waveOut, platform.notifier) {
+      soundCard_(platform.waveOut, platform.notifier),
+      jingles_(settings_.announcement, platform.notifier) {
   engine_.setProgramFolder(platform_.programFolder);
   engine_.setEvents(sequencer_.engineEvents());
   sequencer_.setStatusSink([this](const QString& text) { status_.set(text); });

@@ -11,6 +11,7 @@
 #include "app/SettingsService.h"
 #include "app/StatusLine.h"
 #include "audio/AnnouncementHooks.h"
+#include "audio/JingleFiles.h"
 #include "audio/Sequencer.h"
 #include "audio/SoundCardPanel.h"
 #include "audio/WaveEngine.h"
@@ -79,6 +80,7 @@ class ParlhoraCore {
   Scheduler& scheduler() { return scheduler_; }
   SerialControl& serial() { return serial_; }
   SoundCardPanel& soundCard() { return soundCard_; }
+  JingleFiles& jingles() { return jingles_; }
   Clock& clock() { return platform_.clock; }
   const QString& programFolder() const { return platform_.programFolder; }
   const QString& weatherFolder() const { return platform_.weatherFolder; }
@@ -110,6 +112,7 @@ class ParlhoraCore {
   Sequencer sequencer_;
   Scheduler scheduler_;
   SoundCardPanel soundCard_;
+  JingleFiles jingles_;
   LoadReport loadReport_;
   // parlhora.ini existed but could not be read: saving the defaults over it
   // on close or minimise would destroy the user's settings.

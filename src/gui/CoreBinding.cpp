@@ -54,6 +54,7 @@ void CoreBinding::connectMain() {
   on(&TForm1::statusReported, [this](const QString& text) { core_.status().set(text); });
   m->setSoundCardPanel(&core_.soundCard());
   m->setScheduler(&scheduler);
+  m->setJingleFiles(&core_.jingles());
   m->setHelpFolder(core_.programFolder());
 }
 

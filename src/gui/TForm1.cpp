@@ -18,6 +18,7 @@
 
 #include "app/AnnouncerSettings.h"
 #include "app/Scheduler.h"
+#include "audio/JingleFiles.h"
 #include "audio/SoundCardPanel.h"
 #include "audio/VolumeMath.h"
 #include "platform/Notifier.h"
@@ -333,22 +334,13 @@ void TForm1::browse(Jingle which) {
 }
 
 bool TForm1::acceptJingleFile(Jingle which, const QString& path) {
-  auto& a = settings_.announcement;
-  QByteArray& field = which == Jingle::Header   ? a.headerFile
-                      : which == Jingle::Cuckoo ? a.cuckooFile
-                                                : a.finalFile;
+  if (!jingles_) return false;
   QPushButton* button = which == Jingle::Header   ? ui_->ButtonParcourirEnTete
                         : which == Jingle::Cuckoo ? ui_->ButtonParcourirPirolo
                                                   : ui_->ButtonParcourirFin;
-  QFile probe(path);
-  if (!probe.open(QIODevice::ReadOnly)) {
-    field.clear();
-    notifier_.errorBox(QStringLiteral("Fehler: Dateiname"));
-    return false;
-  }
-  field = path.toLocal8Bit();
-  button->setToolTip(path);
-  return true;
+  const bool kept = jingles_->accept(which, path);
+  button->setToolTip(kept ? path : QString());
+  return kept;
 }
 
 void TForm1::menuSaveConfigClick() { emit saveRequested(); }

@@ -6,6 +6,8 @@
 #include <functional>
 #include <memory>
 
+#include "audio/JingleFiles.h"
+
 class QAction;
 class QDateTime;
 
@@ -32,7 +34,7 @@ class TForm1 : public QMainWindow {
 
  public:
   /// Which jingle a "Durchsuchen" button picks.
-  enum class Jingle { Header, Cuckoo, Final };
+  using Jingle = JingleFiles::Jingle;
 
   TForm1(AnnouncerSettings& settings, Notifier& notifier, QWidget* parent = nullptr);
   ~TForm1() override;
@@ -77,6 +79,8 @@ class TForm1 : public QMainWindow {
   /// The tick's controls (period selector, hour menus, time-format boxes)
   /// act on the core's scheduler; the window shows what it decided.
   void setScheduler(Scheduler* scheduler) { scheduler_ = scheduler; }
+  /// The jingle paths' rule (a chosen file must open), owned by the core.
+  void setJingleFiles(JingleFiles* jingles) { jingles_ = jingles; }
   /// Folder holding parlhora_help.html.
   void setHelpFolder(const QString& folder);
 
@@ -163,6 +167,7 @@ class TForm1 : public QMainWindow {
 
   SoundCardPanel* soundCard_ = nullptr;
   Scheduler* scheduler_ = nullptr;
+  JingleFiles* jingles_ = nullptr;
   QString helpFolder_;
 };
 

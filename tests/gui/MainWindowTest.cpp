@@ -38,12 +38,16 @@ QString textOf(QObject* o) {
 
 class MainWindow : public ::testing::Test {
  protected:
-  MainWindow() { form.setScheduler(&scheduler); }
+  MainWindow() {
+    form.setScheduler(&scheduler);
+    form.setJingleFiles(&jingles);
+  }
 
   AnnouncerSettings settings;
   FakeNotifier notifier;
   VirtualClock clock{QDateTime(QDate(2026, 3, 5), QTime(14, 35))};
   Scheduler scheduler{clock, settings.schedule, settings.announcement};
+  JingleFiles jingles{settings.announcement, notifier};
   TForm1 form{settings, notifier};
 
   template <typename T = QObject>
