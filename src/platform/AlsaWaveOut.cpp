@@ -25,7 +25,15 @@ QString hint(void* entry, const char* field) {
 
 }  // namespace
 
-AlsaWaveOut::AlsaWaveOut(QString defaultPcm) : defaultPcm_(std::move(defaultPcm)) {}
+namespace {
+// ALSA prints its configuration complaints (a missing card, say) straight to
+// standard error; the failure reaches the user as the open's result instead.
+extern "C" void quietAlsaErrors(const char*, int, const char*, int, const char*, ...) {}
+}  // namespace
+
+AlsaWaveOut::AlsaWaveOut(QString defaultPcm) : defaultPcm_(std::move(defaultPcm)) {
+  static_cast<void>(snd_lib_error_set_handler(quietAlsaErrors));
+}
 
 AlsaWaveOut::~AlsaWaveOut() { playback_.reset(); }
 

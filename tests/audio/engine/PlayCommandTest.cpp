@@ -37,8 +37,8 @@ TEST(PlayCommand, RendersABuiltInPieceAndReportsItsFormat) {
 
 TEST(PlayCommand, PlaysAFileFromTheProgramFolder) {
   QTemporaryDir dir;
-  ASSERT_TRUE(test::writeFile(dir.filePath("kuckoo.wav"), test::wavBytes(44100, 2, 11025, 16)));
-  const CommandRun run = play({"kuckoo.wav", "--out", dir.filePath("o.wav")}, dir.path());
+  ASSERT_TRUE(test::writeFile(dir.filePath("only-in-the-program-folder.wav"), test::wavBytes(44100, 2, 11025, 16)));
+  const CommandRun run = play({"only-in-the-program-folder.wav", "--out", dir.filePath("o.wav")}, dir.path());
   EXPECT_EQ(run.code, 0) << run.err.toStdString();
   EXPECT_EQ(run.out, "ok 2ch 11025 Hz 16 bit 1.00 s\n");
 }
