@@ -7,11 +7,16 @@ namespace parlhora {
 namespace {
 const std::map<QString, CommandLine::Command>& commandWords() {
   static const std::map<QString, CommandLine::Command> words = {
-      {"config", CommandLine::Command::Config},     {"play", CommandLine::Command::Play},
-      {"devices", CommandLine::Command::Devices},   {"ports", CommandLine::Command::Ports},
-      {"say", CommandLine::Command::Say},           {"schedule", CommandLine::Command::Schedule},
-      {"screenshot", CommandLine::Command::Screenshot}, {"help", CommandLine::Command::Help},
-      {"--help", CommandLine::Command::Help},       {"-h", CommandLine::Command::Help},
+      {"config", CommandLine::Command::Config},
+      {"play", CommandLine::Command::Play},
+      {"devices", CommandLine::Command::Devices},
+      {"ports", CommandLine::Command::Ports},
+      {"say", CommandLine::Command::Say},
+      {"schedule", CommandLine::Command::Schedule},
+      {"screenshot", CommandLine::Command::Screenshot},
+      {"help", CommandLine::Command::Help},
+      {"--help", CommandLine::Command::Help},
+      {"-h", CommandLine::Command::Help},
   };
   return words;
 }

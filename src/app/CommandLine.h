@@ -11,10 +11,10 @@ struct CommandLine {
   enum class Command { Program, Config, Play, Devices, Ports, Say, Schedule, Screenshot, Help };
 
   Command command = Command::Program;
-  QString home;         // --home DIR, empty = the default program folder
+  QString home;  // --home DIR, empty = the default program folder
   bool headless = false;
-  QStringList args;     // what follows the command word, minus --home
-  QString error;        // set when the words make no sense
+  QStringList args;  // what follows the command word, minus --home
+  QString error;     // set when the words make no sense
 
   static CommandLine parse(const QStringList& argv);  // argv without the program name
   static QString usage();

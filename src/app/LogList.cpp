@@ -50,8 +50,9 @@ void LogList::trim() {
 }
 
 void LogList::writeFile() const {
-  // Rewritten in place like the original list file; a torn log costs little,
-  // while syncing a new copy every line would cost every line.
+  // Rewritten in place: a torn log costs little, while syncing a new copy
+  // every line would cost every line. No path: a one-shot run keeps no log.
+  if (filePath_.isEmpty()) return;
   QFile file(filePath_);
   if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) return;
   QByteArray bytes;

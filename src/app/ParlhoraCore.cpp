@@ -71,6 +71,8 @@ void ParlhoraCore::LoadSettings() {
   }
   scheduler_.hourMenus().loadHours(settings_.schedule.startHour, settings_.schedule.endHour);
   if (loadReport_.portRead) serial_.applyPortSetting();
+  // The port's error box runs events: the program may have closed meanwhile.
+  if (closed_) return;
   if (loadReport_.autostartRead && settings_.mainWindow.autostart && !options_.oneShot) {
     platform_.autostart.setEnabled(true);
   }
@@ -102,10 +104,15 @@ bool ParlhoraCore::SaveSettings() {
 void ParlhoraCore::FormClose() {
   if (closed_) return;
   closed_ = true;
+  // Before the settings were loaded the models hold defaults, not the
+  // user's choices: saving them then would destroy the file.
+  const bool save = !options_.oneShot && !holdImplicitSaves_ && loaded();
   scheduler_.stop();
   sequencer_.shutdown();
+  // Nothing starts any more, whatever still arrives (a line, a click).
+  sequencer_.setLoading(true);
   engine_.clearFlags();
-  if (!options_.oneShot && !holdImplicitSaves_) SaveSettings();
+  if (save) SaveSettings();
   // After the save every step is on its own: a failure must not keep the
   // window from closing.
   engine_.closeDevice();

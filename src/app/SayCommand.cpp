@@ -60,14 +60,17 @@ SayOptions parseSay(const QStringList& args) {
 
 // Runs one announcement on `clock` until it is over (or a generous bound
 // passes: a stuck one is ended by the safety reset long before).
-bool announce(ParlhoraCore& core, Clock& clock, const std::function<void(int)>& advance) {
-  bool failed = false;
+bool announce(ParlhoraCore& core, Clock& clock, const QDateTime& at, bool& failed,
+              const std::function<void(int)>& advance) {
   core.status().addListener([&](const QString& text) {
     if (text.startsWith("Err") || text.startsWith("Feh") || text.startsWith("feh")) failed = true;
   });
   core.LoadSettings();
   core.scheduler().stop();
-  core.sequencer().setTime(SpokenTime::from(clock.now()));
+  // One reading of the lines, as the tick would have made: a carrier with
+  // the DCD box on must hold this announcement back too.
+  core.serial().poll();
+  core.sequencer().setTime(SpokenTime::from(at.isValid() ? at : clock.now()));
   core.sequencer().Button1Click();
   const std::int64_t limit = clock.monotonicMs() + 10 * 60 * 1000;
   while (core.sequencer().busy() && clock.monotonicMs() < limit) advance(50);
@@ -90,9 +93,16 @@ int runSayCommand(const QStringList& args, const QString& programFolder, QTextSt
   };
 
   PosixSettingsStore store(programFolder);
-  // Only read: a one-shot core never saves, logs or touches autostart.
+  // A one-shot core never saves the settings, keeps no log and leaves
+  // autostart alone; like a start, it puts a missing kuckoo.wav in place.
   NoAutostart autostart;
-  LogNotifier notifier([&](const QString& line) { err << line << Qt::endl; });
+  // A beep or a box ("Fehler: COM-Port") means the announcement did not go
+  // out as configured.
+  bool failed = false;
+  LogNotifier notifier([&](const QString& line) {
+    err << line << Qt::endl;
+    failed = true;
+  });
   ParlhoraCore::Options coreOptions;
   coreOptions.settingsExisted = QFileInfo::exists(QDir(programFolder).filePath("parlhora.ini"));
   coreOptions.oneShot = true;
@@ -117,7 +127,7 @@ int runSayCommand(const QStringList& args, const QString& programFolder, QTextSt
     core.setPieceObserver([&](WaveOrigin origin, const QString& what) {
       print(origin == WaveOrigin::Resource ? "piece " + what.toLower() : "file " + what);
     });
-    const bool ok = announce(core, virtualClock, [&](int ms) { virtualClock.runFor(ms); });
+    const bool ok = announce(core, virtualClock, start, failed, [&](int ms) { virtualClock.runFor(ms); });
     if (file && !file->finish()) {
       err << "say: cannot write " << options.outFile << Qt::endl;
       return 1;
@@ -131,7 +141,7 @@ int runSayCommand(const QStringList& args, const QString& programFolder, QTextSt
   ParlhoraCore core(PlatformSet{clock, device, lines, notifier, autostart, store, programFolder, {}},
                     coreOptions);
   core.status().addListener([&](const QString& text) { out << text << Qt::endl; });
-  return announce(core, clock, [&](int ms) { clock.waitMs(ms); }) ? 0 : 1;
+  return announce(core, clock, options.at, failed, [&](int ms) { clock.waitMs(ms); }) ? 0 : 1;
 }
 
 int runScheduleCommand(const QStringList& args, const QString& programFolder, QTextStream& out,

@@ -1,5 +1,7 @@
 #include "app/SettingsFile.h"
 
+#include "app/Version.h"
+
 #include "app/SettingsKeyTable.h"
 
 namespace parlhora {
@@ -50,8 +52,10 @@ LoadReport SettingsFile::load(const QByteArray& fileBytes, AnnouncerSettings& se
   return report;
 }
 
+QByteArray SettingsFile::header() { return QByteArray("[PARLHORA V") + kVersion + "]"; }
+
 QByteArray SettingsFile::save(const AnnouncerSettings& settings) {
-  QList<QByteArray> lines{QByteArray(kHeader)};
+  QList<QByteArray> lines{header()};
   for (const SettingsKeyRule& rule : SettingsKeyTable::instance().rules()) rule.write(settings, lines);
   QByteArray out;
   for (const QByteArray& line : lines) out += line + "\r\n";

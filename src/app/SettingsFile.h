@@ -34,7 +34,8 @@ struct LoadReport {
 /// no files, no clock; file existence comes through the probe.
 class SettingsFile {
  public:
-  static constexpr const char* kHeader = "[PARLHORA V2.2.3]";
+  /// "[PARLHORA V" + the version + "]".
+  static QByteArray header();
 
   /// Applies every key=value line of `fileBytes` in order onto `settings`.
   static LoadReport load(const QByteArray& fileBytes, AnnouncerSettings& settings,

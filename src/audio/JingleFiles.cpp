@@ -1,6 +1,7 @@
 #include "audio/JingleFiles.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 #include "audio/AnnouncementOptions.h"
 #include "platform/Notifier.h"
@@ -12,7 +13,8 @@ bool JingleFiles::accept(Jingle which, const QString& path) {
                       : which == Jingle::Cuckoo ? options_.cuckooFile
                                                 : options_.finalFile;
   QFile probe(path);
-  if (!probe.open(QIODevice::ReadOnly)) {
+  // A FIFO would block the program in open(); only regular files are sounds.
+  if (!QFileInfo(path).isFile() || !probe.open(QIODevice::ReadOnly)) {
     field.clear();
     notifier_.errorBox(QStringLiteral("Fehler: Dateiname"));
     return false;

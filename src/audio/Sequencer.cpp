@@ -74,6 +74,11 @@ void Sequencer::start() {
   status(QStringLiteral("PARLHORA SPIEL"));
   if (errorSimulation_) return;
 
+  // A test sound still playing would take the first piece's place, on air.
+  if (engine_.isPlaying()) {
+    engine_.closeDevice();
+    engine_.clearFlags();
+  }
   const std::uint64_t id = run_;
   if (keying_.portInUse()) {
     keying_.keyUp();
@@ -268,9 +273,11 @@ void Sequencer::reset() {
   dropLines();
   // closeDevice resets before it unprepares, so blocks still queued (the
   // forced case) do not leave the device open for good.
+  const std::uint64_t id = run_;
   if (engine_.closeDevice()) {
     clock_.waitMs(kLinkPauseMs);
-    hooks_.reconnectLink();
+    // Not after the program closed during the pause.
+    if (id == run_) hooks_.reconnectLink();
   }
   engine_.clearFlags();
   busy_ = false;

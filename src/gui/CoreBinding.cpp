@@ -2,6 +2,7 @@
 
 #include "app/HourMenus.h"
 #include "app/ParlhoraCore.h"
+#include "app/Version.h"
 #include "gui/TForm1.h"
 #include "gui/TFormCOM.h"
 #include "gui/TFormInfo.h"
@@ -11,7 +12,6 @@
 namespace parlhora {
 
 namespace {
-constexpr auto kVersion = "2.2.3";
 constexpr int kEscape = 27;
 }  // namespace
 

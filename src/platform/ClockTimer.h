@@ -6,7 +6,7 @@
 
 namespace parlhora {
 
-/// A restartable timer on a Clock, in the manner of a VCL TTimer: an
+/// A restartable timer on a Clock, like a form's timer component: an
 /// interval, enabled or not, repeating until stopped. Copying is disabled
 /// because the pending callback refers to this object.
 class ClockTimer {

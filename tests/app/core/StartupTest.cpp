@@ -193,3 +193,29 @@ TEST(Startup, ClosingDuringTheStartPauseEndsTheAnnouncementThere) {
   rig.clock.runFor(60000);
   EXPECT_TRUE(rig.waveOut.calls().filter("open").isEmpty()) << rig.waveOut.calls().join(", ").toStdString();
 }
+
+TEST(Startup, StoppedBeforeTheFirstTickLeavesTheSettingsFileAlone) {
+  const QByteArray file = "[PARLHORA V2.2.3]\r\nPERIOD=3\r\nHELLO=Y\r\n";
+  CoreRig rig(&file);
+  rig.core->FormCreate();
+  rig.clock.runFor(200);  // SIGTERM right after an autostart
+  rig.core->FormClose();
+  EXPECT_EQ(rig.read("parlhora.ini"), file);
+  rig.clock.runFor(5000);
+  EXPECT_FALSE(rig.core->sequencer().busy());
+}
+
+TEST(Startup, AnAnnouncementStopsATestSoundInsteadOfLosingItsFirstPiece) {
+  CoreRig rig;
+  rig.core->FormCreate();
+  rig.clock.runFor(500);
+  QStringList started;
+  rig.core->setPieceObserver([&](WaveOrigin, const QString& name) { started << name; });
+  rig.core->ButtonPlayWaveResClick();
+  ASSERT_TRUE(rig.core->engine().isPlaying());
+  rig.core->sequencer().Button1Click();
+  rig.clock.runFor(30000);
+  EXPECT_FALSE(rig.core->sequencer().busy());
+  EXPECT_EQ(started.value(0), "son0");
+  EXPECT_EQ(started.value(1), "son_thu");  // 2026-03-05, the date is spoken first
+}

@@ -8,7 +8,7 @@ namespace {
 const FileProbe kAllExist = [](const QByteArray&) { return true; };
 const FileProbe kNoneExist = [](const QByteArray&) { return false; };
 
-QByteArray file(const QByteArray& body) { return QByteArray(SettingsFile::kHeader) + "\r\n" + body; }
+QByteArray file(const QByteArray& body) { return SettingsFile::header() + "\r\n" + body; }
 
 AnnouncerSettings loaded(const QByteArray& body, const FileProbe& probe = kAllExist) {
   AnnouncerSettings s;

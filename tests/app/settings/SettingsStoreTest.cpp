@@ -31,7 +31,7 @@ QByteArray readFile(const QString& path) {
 
 // Two versions large enough that a kill often lands inside a write.
 QByteArray version(char fill) {
-  QByteArray bytes(SettingsFile::kHeader);
+  QByteArray bytes = SettingsFile::header();
   bytes += "\r\n";
   for (int i = 0; i < 4000; ++i) bytes += "APRS_LIST=" + QByteArray(60, fill) + "\r\n";
   return bytes;
