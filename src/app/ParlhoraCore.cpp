@@ -56,6 +56,7 @@ void ParlhoraCore::FormCreate() {
 }
 
 void ParlhoraCore::LoadSettings() {
+  if (closed_) return;
   scheduler_.stop();
   // Before anything can log: a line appended to an empty list would
   // rewrite the file without the old lines.
