@@ -38,8 +38,7 @@ struct CoreRig {
   }
   QByteArray read(const QString& name) const {
     QFile file(QDir(home.path()).filePath(name));
-    file.open(QIODevice::ReadOnly);
-    return file.readAll();
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
   }
 
   QTemporaryDir home;
