@@ -6,54 +6,33 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 
-#include "app/ParlhoraCore.h"
-#include "fakes/FakeAutostart.h"
-#include "fakes/FakeNotifier.h"
-#include "fakes/FakeSerialLines.h"
-#include "fakes/FakeWaveOut.h"
+#include "app/core/CoreRig.h"
 #include "gui/CoreBinding.h"
 #include "gui/TForm1.h"
 #include "gui/WindowSet.h"
-#include "platform/PosixSettingsStore.h"
-#include "platform/VirtualClock.h"
 
 namespace parlhora {
 namespace {
 
-// The windowed program on fakes and a virtual clock.
+// The windowed program on the core's test rig (fakes, virtual clock).
 struct Program {
-  explicit Program(const QByteArray& ini)
-      : clock(QDateTime(QDate(2026, 3, 5), QTime(14, 34, 58))),
-        waveOut(clock, FakeWaveOut::Mode::PlayTime),
-        store(home.path()) {
-    QFile file(iniPath());
-    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(ini);
-    file.close();
-    ParlhoraCore::Options options;
-    options.settingsExisted = true;
-    core = std::make_unique<ParlhoraCore>(
-        PlatformSet{clock, waveOut, serial, notifier, autostart, store, home.path(), {}}, options);
+  explicit Program(const QByteArray& ini) : rig(&ini) {
     windows = std::make_unique<WindowSet>(core->settings(), notifier);
     binding = std::make_unique<CoreBinding>(*windows, *core, waveOut);
     core->FormCreate();
     clock.runFor(600);  // the first tick loads the settings
   }
-  QString iniPath() const { return QDir(home.path()).filePath("parlhora.ini"); }
-  QByteArray ini() const {
-    QFile file(iniPath());
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-  }
+  QString iniPath() const { return QDir(rig.home.path()).filePath("parlhora.ini"); }
+  QByteArray ini() const { return rig.read("parlhora.ini"); }
   QLineEdit* editData() { return windows->main().findChild<QLineEdit*>("EditData"); }
 
-  QTemporaryDir home;
-  VirtualClock clock;
-  FakeWaveOut waveOut;
-  FakeSerialLines serial;
-  FakeNotifier notifier;
-  FakeAutostart autostart;
-  PosixSettingsStore store;
-  std::unique_ptr<ParlhoraCore> core;
+  CoreRig rig;
+  VirtualClock& clock = rig.clock;
+  FakeWaveOut& waveOut = rig.waveOut;
+  FakeSerialLines& serial = rig.serial;
+  FakeNotifier& notifier = rig.notifier;
+  FakeAutostart& autostart = rig.autostart;
+  std::unique_ptr<ParlhoraCore>& core = rig.core;
   std::unique_ptr<WindowSet> windows;
   std::unique_ptr<CoreBinding> binding;
 };
