@@ -6,7 +6,7 @@
 
 #include "audio/WaveEngine.h"
 #include "fakes/FakeWaveOut.h"
-#include "platform/FileWaveOut.h"
+#include "platform/backends/FileWaveOut.h"
 #include "platform/Notifier.h"
 #include "platform/VirtualClock.h"
 

@@ -17,7 +17,7 @@
 #include "audio/WeatherSpeech.h"
 #include "fakes/FakeNotifier.h"
 #include "fakes/FakeWaveOut.h"
-#include "platform/SystemClock.h"
+#include "platform/backends/SystemClock.h"
 
 using namespace parlhora;
 

@@ -14,8 +14,8 @@
 #include "gui/Screenshot.h"
 #include "gui/TForm1.h"
 #include "gui/WindowSet.h"
-#include "platform/SystemPlatform.h"
-#include "platform/TerminationSignals.h"
+#include "platform/backends/SystemPlatform.h"
+#include "platform/backends/TerminationSignals.h"
 
 namespace parlhora {
 

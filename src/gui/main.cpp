@@ -5,14 +5,14 @@
 #include <cstdio>
 #include <memory>
 
-#include "app/CommandLine.h"
-#include "app/ConfigCommand.h"
-#include "app/HeadlessProgram.h"
-#include "app/PlayCommand.h"
-#include "app/PortsCommand.h"
-#include "app/SayCommand.h"
+#include "cli/CommandLine.h"
+#include "cli/ConfigCommand.h"
+#include "cli/HeadlessProgram.h"
+#include "cli/PlayCommand.h"
+#include "cli/PortsCommand.h"
+#include "cli/SayCommand.h"
 #include "gui/WindowedProgram.h"
-#include "platform/XdgPaths.h"
+#include "platform/backends/XdgPaths.h"
 
 using namespace parlhora;
 

@@ -4,7 +4,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "app/SayCommand.h"
+#include "cli/SayCommand.h"
 
 using namespace parlhora;
 

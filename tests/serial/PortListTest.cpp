@@ -1,9 +1,7 @@
 #include <gtest/gtest.h>
 
-#include <QTextStream>
 #include <random>
 
-#include "app/PortsCommand.h"
 #include "fakes/FakeSerialLines.h"
 #include "serial/PortList.h"
 
@@ -66,20 +64,4 @@ TEST(PortList, AnySettingValueMapsToADevicePathDirectlyBelowDevOrNone) {
     ASSERT_FALSE(rest.contains('/') || rest.startsWith('.') || rest.contains(QChar(0)))
         << value.toHex().constData();
   }
-}
-
-TEST(PortsCommand, PrintsNoComFirstOneNameALine) {
-  FakeSerialLines lines;
-  lines.ports = {"ttyUSB0", "ttyS1", "ttyS0"};
-  QString text;
-  QTextStream out(&text);
-  EXPECT_EQ(runPortsCommand(out, lines), 0);
-  EXPECT_EQ(text, "No COM\nCOM1\nCOM2\nttyUSB0\n");
-}
-
-TEST(PortsCommand, RealMachineListStartsWithNoCom) {
-  QString text;
-  QTextStream out(&text);
-  EXPECT_EQ(runPortsCommand(out), 0);
-  EXPECT_TRUE(text.startsWith("No COM\n"));
 }

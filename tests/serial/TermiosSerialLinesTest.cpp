@@ -9,7 +9,7 @@
 #include <cerrno>
 #include <cstdlib>
 
-#include "platform/TermiosSerialLines.h"
+#include "platform/backends/TermiosSerialLines.h"
 
 using namespace parlhora;
 

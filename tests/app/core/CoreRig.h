@@ -10,7 +10,7 @@
 #include "fakes/FakeNotifier.h"
 #include "fakes/FakeSerialLines.h"
 #include "fakes/FakeWaveOut.h"
-#include "platform/PosixSettingsStore.h"
+#include "platform/backends/PosixSettingsStore.h"
 #include "platform/VirtualClock.h"
 
 namespace parlhora {

@@ -15,7 +15,7 @@
 
 #include "app/SettingsService.h"
 #include "fakes/FakeNotifier.h"
-#include "platform/PosixSettingsStore.h"
+#include "platform/backends/PosixSettingsStore.h"
 
 extern char** environ;
 

@@ -8,8 +8,8 @@
 #include <map>
 
 #include "platform/LogNotifier.h"
-#include "platform/XdgAutostart.h"
-#include "platform/XdgPaths.h"
+#include "platform/backends/XdgAutostart.h"
+#include "platform/backends/XdgPaths.h"
 
 namespace parlhora {
 namespace {

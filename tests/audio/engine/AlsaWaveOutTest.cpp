@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "audio/WaveEngine.h"
-#include "platform/AlsaWaveOut.h"
+#include "platform/backends/AlsaWaveOut.h"
 #include "platform/Notifier.h"
-#include "platform/SystemClock.h"
+#include "platform/backends/SystemClock.h"
 
 namespace parlhora {
 namespace {

@@ -7,7 +7,7 @@
 #include "WavBytes.h"
 #include "audio/WavReader.h"
 #include "audio/WaveEngine.h"
-#include "platform/FileWaveOut.h"
+#include "platform/backends/FileWaveOut.h"
 #include "platform/Notifier.h"
 #include "platform/VirtualClock.h"
 

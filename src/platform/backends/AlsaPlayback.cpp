@@ -1,4 +1,4 @@
-#include "platform/AlsaPlayback.h"
+#include "platform/backends/AlsaPlayback.h"
 
 #include <algorithm>
 #include <cerrno>

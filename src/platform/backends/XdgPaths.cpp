@@ -1,4 +1,4 @@
-#include "platform/XdgPaths.h"
+#include "platform/backends/XdgPaths.h"
 
 #include <unistd.h>
 #include <QDir>

@@ -4,12 +4,12 @@
 #include <QStringList>
 #include <memory>
 
-#include "platform/AlsaWaveOut.h"
-#include "platform/PosixSettingsStore.h"
-#include "platform/SystemClock.h"
-#include "platform/TermiosSerialLines.h"
-#include "platform/XdgAutostart.h"
-#include "platform/XdgPaths.h"
+#include "platform/backends/AlsaWaveOut.h"
+#include "platform/backends/PosixSettingsStore.h"
+#include "platform/backends/SystemClock.h"
+#include "platform/backends/TermiosSerialLines.h"
+#include "platform/backends/XdgAutostart.h"
+#include "platform/backends/XdgPaths.h"
 
 namespace parlhora {
 

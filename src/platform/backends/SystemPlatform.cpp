@@ -1,4 +1,4 @@
-#include "platform/SystemPlatform.h"
+#include "platform/backends/SystemPlatform.h"
 
 #include <QFileInfo>
 

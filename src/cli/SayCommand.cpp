@@ -1,4 +1,4 @@
-#include "app/SayCommand.h"
+#include "cli/SayCommand.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -8,16 +8,16 @@
 #include "app/DaySchedule.h"
 #include "app/ParlhoraCore.h"
 #include "app/SettingsFile.h"
-#include "app/TraceClock.h"
-#include "platform/AlsaWaveOut.h"
+#include "cli/TraceClock.h"
+#include "platform/backends/AlsaWaveOut.h"
 #include "platform/Autostart.h"
-#include "platform/FileWaveOut.h"
+#include "platform/backends/FileWaveOut.h"
 #include "platform/LogNotifier.h"
-#include "platform/PosixSettingsStore.h"
-#include "platform/SilentWaveOut.h"
-#include "platform/SystemClock.h"
-#include "platform/TermiosSerialLines.h"
-#include "platform/TraceSerialLines.h"
+#include "platform/backends/PosixSettingsStore.h"
+#include "platform/backends/SilentWaveOut.h"
+#include "platform/backends/SystemClock.h"
+#include "platform/backends/TermiosSerialLines.h"
+#include "platform/backends/TraceSerialLines.h"
 #include "platform/VirtualClock.h"
 
 namespace parlhora {

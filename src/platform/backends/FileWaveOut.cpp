@@ -1,4 +1,4 @@
-#include "platform/FileWaveOut.h"
+#include "platform/backends/FileWaveOut.h"
 
 #include <QFileInfo>
 #include <QtEndian>
@@ -6,7 +6,7 @@
 #include <limits>
 #include <memory>
 
-#include "platform/PcmConverter.h"
+#include "platform/backends/PcmConverter.h"
 
 namespace parlhora {
 

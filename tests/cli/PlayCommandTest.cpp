@@ -3,8 +3,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "WavBytes.h"
-#include "app/PlayCommand.h"
+#include "audio/engine/WavBytes.h"
+#include "cli/PlayCommand.h"
 #include "fakes/FakeWaveOut.h"
 #include "platform/VirtualClock.h"
 

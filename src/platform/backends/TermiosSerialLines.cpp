@@ -1,4 +1,4 @@
-#include "platform/TermiosSerialLines.h"
+#include "platform/backends/TermiosSerialLines.h"
 
 #include <fcntl.h>
 #include <sys/file.h>

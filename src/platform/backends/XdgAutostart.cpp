@@ -1,4 +1,4 @@
-#include "platform/XdgAutostart.h"
+#include "platform/backends/XdgAutostart.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
-#include "app/PortsCommand.h"
+#include "cli/PortsCommand.h"
 
-#include "platform/TermiosSerialLines.h"
+#include "platform/backends/TermiosSerialLines.h"
 #include "serial/PortList.h"
 
 namespace parlhora {

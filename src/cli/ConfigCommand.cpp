@@ -1,8 +1,8 @@
-#include "app/ConfigCommand.h"
+#include "cli/ConfigCommand.h"
 
 #include "app/SettingsFile.h"
 #include "app/SettingsService.h"
-#include "platform/PosixSettingsStore.h"
+#include "platform/backends/PosixSettingsStore.h"
 
 namespace parlhora {
 

@@ -1,4 +1,4 @@
-#include "app/HeadlessProgram.h"
+#include "cli/HeadlessProgram.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -8,8 +8,8 @@
 
 #include "app/ParlhoraCore.h"
 #include "platform/LogNotifier.h"
-#include "platform/SystemPlatform.h"
-#include "platform/TerminationSignals.h"
+#include "platform/backends/SystemPlatform.h"
+#include "platform/backends/TerminationSignals.h"
 
 namespace parlhora {
 

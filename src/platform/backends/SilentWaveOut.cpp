@@ -1,4 +1,4 @@
-#include "platform/SilentWaveOut.h"
+#include "platform/backends/SilentWaveOut.h"
 
 #include <algorithm>
 

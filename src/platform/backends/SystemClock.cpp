@@ -1,4 +1,4 @@
-#include "platform/SystemClock.h"
+#include "platform/backends/SystemClock.h"
 
 #include <QEventLoop>
 #include <QTimer>

@@ -1,4 +1,4 @@
-#include "platform/PosixSettingsStore.h"
+#include "platform/backends/PosixSettingsStore.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>

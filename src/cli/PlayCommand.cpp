@@ -1,13 +1,13 @@
-#include "app/PlayCommand.h"
+#include "cli/PlayCommand.h"
 
 #include <QFileInfo>
 #include <memory>
 
 #include "audio/WaveEngine.h"
-#include "platform/AlsaWaveOut.h"
-#include "platform/FileWaveOut.h"
+#include "platform/backends/AlsaWaveOut.h"
+#include "platform/backends/FileWaveOut.h"
 #include "platform/Notifier.h"
-#include "platform/SystemClock.h"
+#include "platform/backends/SystemClock.h"
 
 namespace parlhora {
 

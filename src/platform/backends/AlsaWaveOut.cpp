@@ -1,4 +1,4 @@
-#include "platform/AlsaWaveOut.h"
+#include "platform/backends/AlsaWaveOut.h"
 
 #include <alsa/asoundlib.h>
 
@@ -6,8 +6,8 @@
 #include <cstdlib>
 #include <system_error>
 
-#include "platform/AlsaPlayback.h"
-#include "platform/PcmConverter.h"
+#include "platform/backends/AlsaPlayback.h"
+#include "platform/backends/PcmConverter.h"
 
 namespace parlhora {
 

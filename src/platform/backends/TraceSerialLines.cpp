@@ -1,4 +1,4 @@
-#include "platform/TraceSerialLines.h"
+#include "platform/backends/TraceSerialLines.h"
 
 namespace parlhora {
 

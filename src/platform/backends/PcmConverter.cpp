@@ -1,4 +1,4 @@
-#include "platform/PcmConverter.h"
+#include "platform/backends/PcmConverter.h"
 
 #include <algorithm>
 

@@ -4,7 +4,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "app/ConfigCommand.h"
+#include "cli/ConfigCommand.h"
 #include "app/SettingsFile.h"
 
 namespace parlhora {
