@@ -16,48 +16,19 @@ ParlhoraCore::ParlhoraCore(PlatformSet platform, Options options)
       settingsService_(platform.settingsStore, platform.notifier,
                        SettingsService::probeIn(platform.programFolder),
                        [this](const QString& text) { status_.set(text); }),
-      engine_(platform.waveOut, platform.clock, platform.notifier),
-      serial_(platform.serialLines, platform.notifier, settings_.lines),
-      keying_(serial_),
-      sequencer_(engine_, platform.clock, keying_, noHooks_, noWeather_, settings_.announcement),
-      scheduler_(platform.clock, settings_.schedule, settings_.announcement),
-      soundCard_(platform.waveOut, platform.notifier),
-      jingles_(settings_.announcement, platform.notifier) {
-  engine_.setProgramFolder(platform_.programFolder);
-  engine_.setEvents(sequencer_.engineEvents());
-  sequencer_.setStatusSink([this](const QString& text) { status_.set(text); });
-  sequencer_.setStateChanged([this] { notifyChanged(); });
-  sequencer_.setLoading(true);
-
-  serial_.startAnnouncement = [this] { sequencer_.Button1Click(); };
-  serial_.busy = [this] { return sequencer_.busy(); };
-  serial_.changed = [this] { notifyChanged(); };
-  serial_.logLine = [this](const QString& text) { log_.AppendLogLine(text); };
-
-  Scheduler::Wiring wiring = Scheduler::wiringFor(sequencer_);
-  wiring.loadSettings = [this] { LoadSettings(); };
-  wiring.readBackVolume = [this] { readBackVolume(); };
-  wiring.pollLines = [this] { serial_.poll(); };
-  // The hourly weather line needs the Monitor II source; until it exists
-  // there is nothing to log.
-  wiring.hourlyLog = [](int, int) { return false; };
-  scheduler_.setWiring(std::move(wiring));
-  scheduler_.setChanged([this] { notifyChanged(); });
+      weather_(platform_, settings_, log_, [this] { return announcer_.sequencer().busy(); }),
+      announcer_(platform_, settings_, status_, log_, weather_.speech(), noLink_, noRecorder_) {
+  announcer_.setLoadSettings([this] { LoadSettings(); });
+  announcer_.setHourlyLog([this](int hour, int minute) { return weather_.hourlyLog(hour, minute); });
 }
 
-ParlhoraCore::~ParlhoraCore() {
-  // Whatever happened before, the transmitter must not stay keyed.
-  sequencer_.shutdown();
-}
+ParlhoraCore::~ParlhoraCore() = default;
 
-void ParlhoraCore::FormCreate() {
-  serial_.ListSerialPorts();
-  scheduler_.start();
-}
+void ParlhoraCore::FormCreate() { announcer_.start(); }
 
 void ParlhoraCore::LoadSettings() {
   if (closed_) return;
-  scheduler_.stop();
+  announcer_.stopTick();
   // Before anything can log: a line appended to an empty list would
   // rewrite the file without the old lines.
   if (options_.logExisted) log_.load();
@@ -70,33 +41,24 @@ void ParlhoraCore::LoadSettings() {
       log_.AppendLogLine("Fehler: parlhora.ini: " + settingsService_.readError());
     }
   }
-  scheduler_.hourMenus().loadHours(settings_.schedule.startHour, settings_.schedule.endHour);
-  if (loadReport_.portRead) serial_.applyPortSetting();
+  announcer_.loadPort(loadReport_);
   // The port's error box runs events: the program may have closed meanwhile.
   if (closed_) return;
   if (loadReport_.autostartRead && settings_.mainWindow.autostart && !options_.oneShot) {
     platform_.autostart.setEnabled(true);
   }
-
   // The default greeting, "Wave ext" and the help menu need their files.
   ProgramFiles::installMissing(platform_.programFolder);
-  engine_.Alloc_Mem();
-  engine_.setDevice(settings_.sound.device);
-  soundCard_.syncChoice(settings_.sound.device);
-  scheduler_.UpDownPeriodeMouseDown();
-  // Our backend keeps the device volume itself: give it the stored one
-  // before the first read-back, or every restart would lose it.
-  engine_.applyStoredVolume(settings_.sound);
-  readBackVolume();
-  serial_.FormShow();
-
-  sequencer_.setLoading(false);
-  if (onLoaded) onLoaded();
-  scheduler_.start();
-  notifyChanged();
+  weather_.load();
+  if (closed_) return;
+  announcer_.loadSound();
+  announcer_.finishLoad();
+  emit settingsLoaded();
+  announcer_.startTick();
 }
 
 bool ParlhoraCore::SaveSettings() {
+  if (beforeSave_) beforeSave_();
   const bool saved = settingsService_.SaveSettings(settings_);
   if (saved) holdImplicitSaves_ = false;
   return saved;
@@ -108,17 +70,12 @@ void ParlhoraCore::FormClose() {
   // Before the settings were loaded the models hold defaults, not the
   // user's choices: saving them then would destroy the file.
   const bool save = !options_.oneShot && !holdImplicitSaves_ && loaded();
-  scheduler_.stop();
-  sequencer_.shutdown();
-  // Nothing starts any more, whatever still arrives (a line, a click).
-  sequencer_.setLoading(true);
-  engine_.clearFlags();
+  announcer_.stopAnnouncements();
   if (save) SaveSettings();
   // After the save every step is on its own: a failure must not keep the
   // window from closing.
-  engine_.closeDevice();
-  engine_.Free_unlock();
-  serial_.ClosePortLines();
+  weather_.close();
+  announcer_.release();
 }
 
 void ParlhoraCore::saveOnMinimise() {
@@ -128,43 +85,6 @@ void ParlhoraCore::saveOnMinimise() {
 void ParlhoraCore::setAutostart(bool enabled) {
   settings_.mainWindow.autostart = enabled;
   if (!options_.oneShot) platform_.autostart.setEnabled(enabled);
-}
-
-void ParlhoraCore::setSoundDevice(int device) {
-  settings_.sound.device = device;
-  engine_.setDevice(device);
-  // Each output keeps its own level; a device chosen for the first time
-  // would otherwise start at full volume and overdrive the transmitter.
-  engine_.applyStoredVolume(settings_.sound);
-}
-
-void ParlhoraCore::ButtonPlayWaveClick() {
-  if (!sequencer_.busy()) engine_.PlayWaveFile("kuckoo.wav");
-}
-
-void ParlhoraCore::ButtonPlayWaveResClick() {
-  if (!sequencer_.busy()) engine_.PlayWaveRes("son0");
-}
-
-void ParlhoraCore::TrackBarVolumeChange(int position) {
-  settings_.sound.volume = position;
-  engine_.TrackBarVolumeChange(position, settings_.sound.balance);
-}
-
-void ParlhoraCore::readBackVolume() {
-  const auto reading = engine_.readBack(settings_.sound.volume, settings_.sound.balance);
-  if (!reading.changed) return;
-  settings_.sound.volume = reading.position;
-  settings_.sound.balance = reading.balance;
-  notifyChanged();
-}
-
-void ParlhoraCore::setPieceObserver(std::function<void(WaveOrigin, const QString&)> observer) {
-  engine_.setEvents(sequencer_.engineEvents(std::move(observer)));
-}
-
-void ParlhoraCore::notifyChanged() {
-  if (onChanged) onChanged();
 }
 
 }  // namespace parlhora

@@ -1,33 +1,31 @@
 #pragma once
 
+#include <QObject>
 #include <functional>
-#include <memory>
 
+#include "app/AnnouncerService.h"
 #include "app/AnnouncerSettings.h"
 #include "app/LogList.h"
-#include "app/PlatformSet.h"
-#include "app/Scheduler.h"
-#include "app/SerialKeying.h"
+#include "platform/PlatformSet.h"
 #include "app/SettingsService.h"
 #include "app/StatusLine.h"
-#include "audio/AnnouncementHooks.h"
-#include "audio/JingleFiles.h"
-#include "audio/Sequencer.h"
-#include "audio/SoundCardPanel.h"
-#include "audio/WaveEngine.h"
-#include "audio/WeatherSpeech.h"
-#include "serial/SerialControl.h"
+#include "app/WeatherService.h"
+#include "audio/PartnerLink.h"
+#include "audio/RecorderControl.h"
 
 namespace parlhora {
 
-/// The whole program without its windows: the settings models, the status
-/// line, the log, the wave engine, the sequencer, the once-a-second tick and
-/// the serial port, wired together in the start-up and shutdown order of the
-/// main window. The program with windows, --headless and the one-shot
-/// commands all run this same object; windows are views of it.
+/// The whole program without its windows: the settings, the status line and
+/// the log, then the services in their start-up order — the weather, the
+/// announcer (which speaks the weather) and the cooperation with the sibling
+/// programs — each with its own load and close steps. The program with
+/// windows, --headless and the one-shot commands all run this same object;
+/// windows are views of its services.
 ///
 /// Core thread only. Borrows the platform set, which must outlive it.
-class ParlhoraCore {
+class ParlhoraCore : public QObject {
+  Q_OBJECT
+
  public:
   struct Options {
     bool settingsExisted = false;  // parlhora.ini was there at start
@@ -38,9 +36,7 @@ class ParlhoraCore {
   };
 
   ParlhoraCore(PlatformSet platform, Options options);
-  ~ParlhoraCore();
-  ParlhoraCore(const ParlhoraCore&) = delete;
-  ParlhoraCore& operator=(const ParlhoraCore&) = delete;
+  ~ParlhoraCore() override;
 
   /// Start-up after the windows exist: the port list, then the tick, whose
   /// first run (500 ms later) loads the settings.
@@ -60,60 +56,39 @@ class ParlhoraCore {
   void saveOnMinimise();
   /// `CheckBoxDemarrage` changed: writes or removes the autostart entry.
   void setAutostart(bool enabled);
-  /// The sound-card panel's OK chose `device` (-1 = system default): used
-  /// from the next piece on, at the volume the slider shows.
-  void setSoundDevice(int device);
-  /// "Wave ext" and "Wave int"; nothing while an announcement runs, whose
-  /// step machine would take the test piece's end for its own.
-  void ButtonPlayWaveClick();
-  void ButtonPlayWaveResClick();
-  /// The volume slider moved.
-  void TrackBarVolumeChange(int position);
-  /// Step 2 of the tick: the device volume back into the slider and balance.
-  void readBackVolume();
+  /// Runs just before every save (the windows copy what they show).
+  void setBeforeSave(std::function<void()> beforeSave) { beforeSave_ = std::move(beforeSave); }
 
   AnnouncerSettings& settings() { return settings_; }
   StatusLine& status() { return status_; }
   LogList& log() { return log_; }
-  WaveEngine& engine() { return engine_; }
-  Sequencer& sequencer() { return sequencer_; }
-  Scheduler& scheduler() { return scheduler_; }
-  SerialControl& serial() { return serial_; }
-  SoundCardPanel& soundCard() { return soundCard_; }
-  JingleFiles& jingles() { return jingles_; }
+  AnnouncerService& announcer() { return announcer_; }
+  WeatherService& weather() { return weather_; }
   Clock& clock() { return platform_.clock; }
   const QString& programFolder() const { return platform_.programFolder; }
   const QString& weatherFolder() const { return platform_.weatherFolder; }
-  bool loaded() const { return !sequencer_.loading(); }
+  bool loaded() const { return !announcer_.sequencer().loading(); }
   const LoadReport& loadReport() const { return loadReport_; }
 
-  /// Sees every built-in piece and jingle file as it starts (dry runs).
-  void setPieceObserver(std::function<void(WaveOrigin, const QString&)> observer);
-
-  /// Views: called after the settings were loaded (show or minimise the
-  /// windows, fill the controls) and after any state a view mirrors changed.
-  std::function<void()> onLoaded;
-  std::function<void()> onChanged;
+ signals:
+  /// The settings were loaded: views fill their controls and show.
+  void settingsLoaded();
 
  private:
-  void notifyChanged();
-
   PlatformSet platform_;
   Options options_;
   AnnouncerSettings settings_;
   StatusLine status_;
   LogList log_;
   SettingsService settingsService_;
-  WaveEngine engine_;
-  SerialControl serial_;
-  SerialKeying keying_;
-  AnnouncementHooks noHooks_;
-  WeatherSpeech noWeather_;
-  Sequencer sequencer_;
-  Scheduler scheduler_;
-  SoundCardPanel soundCard_;
-  JingleFiles jingles_;
+  // The cooperation service's slot: until the link and the recorder land,
+  // an announcement asks nothing of the sibling programs.
+  PartnerLink noLink_;
+  RecorderControl noRecorder_;
+  WeatherService weather_;
+  AnnouncerService announcer_;
   LoadReport loadReport_;
+  std::function<void()> beforeSave_;
   // parlhora.ini existed but could not be read: saving the defaults over it
   // on close or minimise would destroy the user's settings.
   bool holdImplicitSaves_ = false;

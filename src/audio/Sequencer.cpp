@@ -3,7 +3,8 @@
 #include <QFile>
 #include <algorithm>
 
-#include "audio/AnnouncementHooks.h"
+#include "audio/PartnerLink.h"
+#include "audio/RecorderControl.h"
 #include "audio/AnnouncementOptions.h"
 #include "audio/Keying.h"
 #include "audio/NumberSpeech.h"
@@ -23,12 +24,13 @@ QString pathOf(const QByteArray& bytes) { return QFile::decodeName(bytes); }
 
 }  // namespace
 
-Sequencer::Sequencer(WaveEngine& engine, Clock& clock, Keying& keying, AnnouncementHooks& hooks,
+Sequencer::Sequencer(WaveEngine& engine, Clock& clock, Keying& keying, PartnerLink& link, RecorderControl& recorder,
                      WeatherSpeech& weather, const AnnouncementOptions& options)
     : engine_(engine),
       clock_(clock),
       keying_(keying),
-      hooks_(hooks),
+      link_(link),
+      recorder_(recorder),
       weather_(weather),
       options_(options),
       timerSecurite_(clock, [this]() { TimerSecuriteTimer(); }),
@@ -89,7 +91,7 @@ void Sequencer::start() {
       return;
     }
   }
-  if (options_.record) hooks_.recorderStart();
+  if (options_.record) recorder_.recorderStart();
   step_ = 1;
   if (options_.header && !options_.headerFile.isEmpty()) {
     if (play(WaveOrigin::File, pathOf(options_.headerFile))) return;
@@ -239,15 +241,15 @@ void Sequencer::end() {
   status(QStringLiteral("PARLHORA DONE"));
   if (startedByPartner_) {
     startedByPartner_ = false;
-    hooks_.sendPartnerDone();
+    link_.sendPartnerDone();
   } else {
     clock_.waitMs(kLinkPauseMs);
     // A new announcement started meanwhile; its own end does the rest.
     if (id != run_) return;
-    hooks_.reconnectLink();
+    link_.reconnectLink();
   }
-  hooks_.runDeferredRefresh();
-  if (options_.record) hooks_.recorderStopAndClose();
+  weather_.ended();
+  if (options_.record) recorder_.recorderStopAndClose();
 }
 
 void Sequencer::TimerSecuriteTimer() {
@@ -277,7 +279,7 @@ void Sequencer::reset() {
   if (engine_.closeDevice()) {
     clock_.waitMs(kLinkPauseMs);
     // Not after the program closed during the pause.
-    if (id == run_) hooks_.reconnectLink();
+    if (id == run_) link_.reconnectLink();
   }
   engine_.clearFlags();
   busy_ = false;

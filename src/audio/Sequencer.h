@@ -10,7 +10,8 @@
 
 namespace parlhora {
 
-class AnnouncementHooks;
+class PartnerLink;
+class RecorderControl;
 class Clock;
 class Keying;
 class WeatherSpeech;
@@ -35,7 +36,7 @@ class Sequencer {
   /// Step numbers that the weather part and tests refer to.
   enum Step { Idle = 0, Weather = 12, WeatherNext = 13, Final = 58, End = 59 };
 
-  Sequencer(WaveEngine& engine, Clock& clock, Keying& keying, AnnouncementHooks& hooks,
+  Sequencer(WaveEngine& engine, Clock& clock, Keying& keying, PartnerLink& link, RecorderControl& recorder,
             WeatherSpeech& weather, const AnnouncementOptions& options);
   Sequencer(const Sequencer&) = delete;
   Sequencer& operator=(const Sequencer&) = delete;
@@ -101,7 +102,8 @@ class Sequencer {
   WaveEngine& engine_;
   Clock& clock_;
   Keying& keying_;
-  AnnouncementHooks& hooks_;
+  PartnerLink& link_;
+  RecorderControl& recorder_;
   WeatherSpeech& weather_;
   const AnnouncementOptions& options_;
   std::function<void(const QString&)> statusSink_;

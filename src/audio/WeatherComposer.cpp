@@ -93,6 +93,10 @@ std::optional<SpeechItem> WeatherComposer::nextItem() {
   return queue_.takeFirst();
 }
 
+void WeatherComposer::ended() {
+  if (SourceController* source = sources_.get(meteoSource_)) source->runDeferredRefresh();
+}
+
 void WeatherComposer::item(QList<SpeechItem>& out, int pauseMs, const QString& label,
                            const QStringList& pieces) const {
   out.append({pauseMs, label});

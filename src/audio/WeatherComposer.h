@@ -32,6 +32,8 @@ class WeatherComposer final : public WeatherSpeech {
 
   void begin() override;
   std::optional<SpeechItem> nextItem() override;
+  /// Runs the refresh that the spoken source put off, if any.
+  void ended() override;
 
   /// MeteoSource of the last begin(): the source spoken, None for no weather.
   WeatherSource meteoSource() const { return meteoSource_; }

@@ -23,6 +23,8 @@ class WeatherSpeech {
   virtual void begin() {}
   /// The next word to play, or nothing when the weather part is over.
   virtual std::optional<SpeechItem> nextItem() { return std::nullopt; }
+  /// The announcement is over: runs a refresh the spoken source put off.
+  virtual void ended() {}
 };
 
 }  // namespace parlhora

@@ -27,9 +27,7 @@ int runHeadless(const QString& home, const QString& program, const QStringList& 
   ParlhoraCore::Options options;
   options.settingsExisted = QFileInfo::exists(QDir(folder).filePath("parlhora.ini"));
   options.logExisted = QFileInfo::exists(QDir(folder).filePath("parlhora.log"));
-  ParlhoraCore core(PlatformSet{system.clock, system.waveOut, system.serialLines, notifier, system.autostart,
-                                system.settingsStore, folder, system.paths.weatherFolder()},
-                    options);
+  ParlhoraCore core(system.set(notifier), options);
   corePointer = &core;
   core.log().setEcho([&](const QString& line) { out << line << Qt::endl; });
   core.status().addListener([&](const QString& text) { out << text << Qt::endl; });

@@ -8,28 +8,15 @@
 #include "app/DaySchedule.h"
 #include "app/ParlhoraCore.h"
 #include "app/SettingsFile.h"
-#include "cli/TraceClock.h"
-#include "platform/backends/AlsaWaveOut.h"
-#include "platform/Autostart.h"
-#include "platform/backends/FileWaveOut.h"
+#include "cli/DryRunPlatform.h"
+#include "platform/backends/SystemPlatform.h"
 #include "platform/LogNotifier.h"
 #include "platform/backends/PosixSettingsStore.h"
-#include "platform/backends/SilentWaveOut.h"
-#include "platform/backends/SystemClock.h"
-#include "platform/backends/TermiosSerialLines.h"
-#include "platform/backends/TraceSerialLines.h"
 #include "platform/VirtualClock.h"
 
 namespace parlhora {
 
 namespace {
-
-// One-shot commands never touch the autostart entry.
-class NoAutostart final : public Autostart {
- public:
-  bool setEnabled(bool) override { return true; }
-  bool isEnabled() const override { return false; }
-};
 
 struct SayOptions {
   QDateTime at;
@@ -66,15 +53,15 @@ bool announce(ParlhoraCore& core, Clock& clock, const QDateTime& at, bool& faile
     if (text.startsWith("Err") || text.startsWith("Feh") || text.startsWith("feh")) failed = true;
   });
   core.LoadSettings();
-  core.scheduler().stop();
+  core.announcer().scheduler().stop();
   // One reading of the lines, as the tick would have made: a carrier with
   // the DCD box on must hold this announcement back too.
-  core.serial().poll();
-  core.sequencer().setTime(SpokenTime::from(at.isValid() ? at : clock.now()));
-  core.sequencer().Button1Click();
+  core.announcer().serial().poll();
+  core.announcer().sequencer().setTime(SpokenTime::from(at.isValid() ? at : clock.now()));
+  core.announcer().sequencer().Button1Click();
   const std::int64_t limit = clock.monotonicMs() + 10 * 60 * 1000;
-  while (core.sequencer().busy() && clock.monotonicMs() < limit) advance(50);
-  const bool ended = !core.sequencer().busy() && core.status().text() == "PARLHORA DONE";
+  while (core.announcer().sequencer().busy() && clock.monotonicMs() < limit) advance(50);
+  const bool ended = !core.announcer().sequencer().busy() && core.status().text() == "PARLHORA DONE";
   core.FormClose();
   return ended && !failed;
 }
@@ -92,10 +79,6 @@ int runSayCommand(const QStringList& args, const QString& programFolder, QTextSt
     if (options.dryRun) out << line << Qt::endl;
   };
 
-  PosixSettingsStore store(programFolder);
-  // A one-shot core never saves the settings, keeps no log and leaves
-  // autostart alone; like a start, it puts a missing kuckoo.wav in place.
-  NoAutostart autostart;
   // A beep or a box ("Fehler: COM-Port") means the announcement did not go
   // out as configured.
   bool failed = false;
@@ -103,45 +86,33 @@ int runSayCommand(const QStringList& args, const QString& programFolder, QTextSt
     err << line << Qt::endl;
     failed = true;
   });
+  // A one-shot core never saves the settings, keeps no log and leaves
+  // autostart alone; like a start, it puts a missing kuckoo.wav in place.
   ParlhoraCore::Options coreOptions;
   coreOptions.settingsExisted = QFileInfo::exists(QDir(programFolder).filePath("parlhora.ini"));
   coreOptions.oneShot = true;
 
   if (virtualRun) {
     const QDateTime start = options.at.isValid() ? options.at : QDateTime::currentDateTime();
-    VirtualClock virtualClock(start);
-    TraceClock clock(virtualClock, print);
-    TraceSerialLines lines(print);
-    std::unique_ptr<WaveOut> device;
-    FileWaveOut* file = nullptr;
-    if (options.dryRun) {
-      device = std::make_unique<SilentWaveOut>(virtualClock);
-    } else {
-      auto fileOut = std::make_unique<FileWaveOut>(options.outFile, virtualClock);
-      file = fileOut.get();
-      device = std::move(fileOut);
-    }
-    ParlhoraCore core(PlatformSet{clock, *device, lines, notifier, autostart, store, programFolder, {}},
-                      coreOptions);
+    DryRunPlatform platform(programFolder, start, options.outFile, print);
+    VirtualClock& clock = platform.virtualClock();
+    ParlhoraCore core(platform.set(notifier), coreOptions);
     core.status().addListener([&](const QString& text) { print("status " + text); });
-    core.setPieceObserver([&](WaveOrigin origin, const QString& what) {
+    core.announcer().setPieceObserver([&](WaveOrigin origin, const QString& what) {
       print(origin == WaveOrigin::Resource ? "piece " + what.toLower() : "file " + what);
     });
-    const bool ok = announce(core, virtualClock, start, failed, [&](int ms) { virtualClock.runFor(ms); });
-    if (file && !file->finish()) {
+    const bool ok = announce(core, clock, start, failed, [&](int ms) { clock.runFor(ms); });
+    if (platform.file() && !platform.file()->finish()) {
       err << "say: cannot write " << options.outFile << Qt::endl;
       return 1;
     }
     return ok ? 0 : 1;
   }
 
-  SystemClock clock;
-  AlsaWaveOut device;
-  TermiosSerialLines lines;
-  ParlhoraCore core(PlatformSet{clock, device, lines, notifier, autostart, store, programFolder, {}},
-                    coreOptions);
+  SystemPlatform system(programFolder, programFolder, {});
+  ParlhoraCore core(system.set(notifier), coreOptions);
   core.status().addListener([&](const QString& text) { out << text << Qt::endl; });
-  return announce(core, clock, options.at, failed, [&](int ms) { clock.waitMs(ms); }) ? 0 : 1;
+  return announce(core, system.clock, options.at, failed, [&](int ms) { system.clock.waitMs(ms); }) ? 0 : 1;
 }
 
 int runScheduleCommand(const QStringList& args, const QString& programFolder, QTextStream& out,

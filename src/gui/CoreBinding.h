@@ -1,42 +1,35 @@
 #pragma once
 
 #include <QMetaObject>
-#include <QStringList>
-#include <vector>
+
+#include "gui/ComWindowBinding.h"
+#include "gui/MainWindowBinding.h"
 
 namespace parlhora {
 
 class ParlhoraCore;
-class WaveOut;
 class WindowSet;
 
-/// Binds the windows to the core: clicks and menu items go to the core's
-/// handlers, and whatever the core reports as changed (tick, sequencer,
-/// serial lines) is mirrored into the windows. Loading the settings fills
-/// the controls and shows the windows. Main thread only; borrows all three,
-/// which must outlive it. Connect before ParlhoraCore::FormCreate().
+/// Puts the windows on the core: the main and COM windows through their
+/// binders (the others were given their service when created), and the
+/// end of loading: fill the controls, then show the windows. Main thread
+/// only; borrows both, which must outlive it. Connect before
+/// ParlhoraCore::FormCreate().
 class CoreBinding {
  public:
-  CoreBinding(WindowSet& windows, ParlhoraCore& core, WaveOut& waveOut);
+  CoreBinding(WindowSet& windows, ParlhoraCore& core);
   ~CoreBinding();
   CoreBinding(const CoreBinding&) = delete;
   CoreBinding& operator=(const CoreBinding&) = delete;
 
-  /// Mirrors the core's state into the windows.
-  void refresh();
-
  private:
-  void connectMain();
-  void connectCom();
   void loaded();
 
   WindowSet& windows_;
   ParlhoraCore& core_;
-  WaveOut& waveOut_;
-  std::vector<QMetaObject::Connection> connections_;
-  QStringList shownComList_;
-  int shownComSelection_ = -2;
-  int statusListener_ = 0;
+  MainWindowBinding main_;
+  ComWindowBinding com_;
+  QMetaObject::Connection loadedConnection_;
 };
 
 }  // namespace parlhora

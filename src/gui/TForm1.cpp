@@ -33,12 +33,15 @@ QString twoDigits(int hour) { return QStringLiteral("%1").arg(hour, 2, 10, QLati
 
 }  // namespace
 
-TForm1::TForm1(AnnouncerSettings& settings, Notifier& notifier, QWidget* parent)
+TForm1::TForm1(Models models, Notifier& notifier, QWidget* parent)
     : QMainWindow(parent),
       ui_(std::make_unique<Ui::TForm1>()),
-      settings_(settings),
+      settings_(models.settings),
       notifier_(notifier),
-      helpFolder_(QCoreApplication::applicationDirPath()) {
+      scheduler_(models.scheduler),
+      jingles_(models.jingles),
+      soundCard_(models.soundCard),
+      helpFolder_(models.helpFolder) {
   ui_->setupUi(this);
   move(settings_.mainWindow.left, settings_.mainWindow.top);
   // A hidden menu item's shortcut only fires when the window itself holds the action.
@@ -208,7 +211,7 @@ void TForm1::setDsrLabel(bool on) { ui_->LabelDSR->setText(on ? "DSR=On" : "DSR=
 void TForm1::setAnnouncementBusy(bool busy) {
   ui_->Button1->setEnabled(!busy);
   if (!busy) {
-    if (soundCard_) soundCard_->setOkEnabled(true);
+    soundCard_.setOkEnabled(true);
     ui_->BitBtnOKCarteSon->setEnabled(true);
   }
 }
@@ -232,21 +235,20 @@ QStringList TForm1::portList() const {
   return ports;
 }
 
-void TForm1::setHelpFolder(const QString& folder) { helpFolder_ = folder; }
 
 void TForm1::D00Click() { hourClicked(qobject_cast<QAction*>(sender()), QLatin1Char('D')); }
 
 void TForm1::F00Click() { hourClicked(qobject_cast<QAction*>(sender()), QLatin1Char('F')); }
 
 void TForm1::hourClicked(QAction* item, QChar prefix) {
-  if (!item || !scheduler_) return;
+  if (!item) return;
   const bool start = prefix == QLatin1Char('D');
   const ScheduleSettings& hours = settings_.schedule;
   const int before = start ? hours.startHour : hours.endHour;
   if (start)
-    scheduler_->D00Click(item->objectName());
+    scheduler_.D00Click(item->objectName());
   else
-    scheduler_->F00Click(item->objectName());
+    scheduler_.F00Click(item->objectName());
   // The menu checked the clicked item already; the model decides what stays checked.
   showHourMenus();
   const int after = start ? hours.startHour : hours.endHour;
@@ -258,8 +260,7 @@ void TForm1::hourClicked(QAction* item, QChar prefix) {
 }
 
 void TForm1::showHourMenus() {
-  if (!scheduler_) return;
-  const HourMenus& menus = scheduler_->hourMenus();
+  const HourMenus& menus = scheduler_.hourMenus();
   for (QAction* item : hourItems_) {
     const QString name = item->objectName();
     item->setChecked(name == menus.checkedStartItem() || name == menus.checkedEndItem());
@@ -298,12 +299,12 @@ void TForm1::CheckBoxDemarrageClick() {
 }
 
 void TForm1::CheckBoxHeureClick() {
-  if (scheduler_) scheduler_->CheckBoxHeureClick(ui_->CheckBoxHeure->isChecked());
+  scheduler_.CheckBoxHeureClick(ui_->CheckBoxHeure->isChecked());
   showTimeBoxes();
 }
 
 void TForm1::CheckBoxNoMinuteClick() {
-  if (scheduler_) scheduler_->CheckBoxNoMinuteClick(ui_->CheckBoxNoMinute->isChecked());
+  scheduler_.CheckBoxNoMinuteClick(ui_->CheckBoxNoMinute->isChecked());
   showTimeBoxes();
 }
 
@@ -315,11 +316,10 @@ void TForm1::showTimeBoxes() {
 }
 
 void TForm1::UpDownPeriodeMouseDown() {
-  if (!scheduler_) return;
   const int position = ui_->UpDownPeriode->value();
   const bool changed = settings_.schedule.periodPosition != position;
-  scheduler_->setPeriodPosition(position);
-  ui_->Edit1->setText(scheduler_->edit1());
+  scheduler_.setPeriodPosition(position);
+  ui_->Edit1->setText(scheduler_.edit1());
   if (changed) emit periodChanged(position);
 }
 
@@ -334,11 +334,10 @@ void TForm1::browse(Jingle which) {
 }
 
 bool TForm1::acceptJingleFile(Jingle which, const QString& path) {
-  if (!jingles_) return false;
   QPushButton* button = which == Jingle::Header   ? ui_->ButtonParcourirEnTete
                         : which == Jingle::Cuckoo ? ui_->ButtonParcourirPirolo
                                                   : ui_->ButtonParcourirFin;
-  const bool kept = jingles_->accept(which, path);
+  const bool kept = jingles_.accept(which, path);
   button->setToolTip(kept ? path : QString());
   return kept;
 }
@@ -373,32 +372,30 @@ void TForm1::MenuHilfeClick() {
 }
 
 void TForm1::MenuCarteSonClick() {
-  if (!soundCard_) return;
-  soundCard_->open(settings_.sound.device, !ui_->Button1->isEnabled());
+  soundCard_.open(settings_.sound.device, !ui_->Button1->isEnabled());
   showSoundCard();
 }
 
 void TForm1::BitBtnOKCarteSonClick() {
-  if (!soundCard_) return;
-  soundCard_->setChoice(ui_->RadioButtonCarteMoi->isChecked() ? SoundCardPanel::Choice::User
+  soundCard_.setChoice(ui_->RadioButtonCarteMoi->isChecked() ? SoundCardPanel::Choice::User
                                                               : SoundCardPanel::Choice::System);
-  soundCard_->select(ui_->ComboBoxChoixOut->currentIndex());
-  if (!soundCard_->ok()) return;
+  soundCard_.select(ui_->ComboBoxChoixOut->currentIndex());
+  if (!soundCard_.ok()) return;
   showSoundCard();
-  emit soundDeviceChanged(soundCard_->device());
+  emit soundDeviceChanged(soundCard_.device());
 }
 
 void TForm1::showSoundCard() {
   const QSignalBlocker block(ui_->ComboBoxChoixOut);
   ui_->ComboBoxChoixOut->clear();
-  ui_->ComboBoxChoixOut->addItems(soundCard_->items());
-  ui_->ComboBoxChoixOut->setCurrentIndex(soundCard_->selectedIndex());
-  ui_->ComboBoxChoixOut->setPlaceholderText(soundCard_->listText());
-  const bool mine = soundCard_->choice() == SoundCardPanel::Choice::User;
+  ui_->ComboBoxChoixOut->addItems(soundCard_.items());
+  ui_->ComboBoxChoixOut->setCurrentIndex(soundCard_.selectedIndex());
+  ui_->ComboBoxChoixOut->setPlaceholderText(soundCard_.listText());
+  const bool mine = soundCard_.choice() == SoundCardPanel::Choice::User;
   ui_->RadioButtonCarteMoi->setChecked(mine);
   ui_->RadioButtonCarteWin->setChecked(!mine);
-  ui_->BitBtnOKCarteSon->setEnabled(soundCard_->okEnabled());
-  ui_->PanelCarteSon->setVisible(soundCard_->isVisible());
+  ui_->BitBtnOKCarteSon->setEnabled(soundCard_.okEnabled());
+  ui_->PanelCarteSon->setVisible(soundCard_.isVisible());
 }
 
 void TForm1::TrackBarVolumeChange(int position) {

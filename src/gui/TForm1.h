@@ -36,7 +36,16 @@ class TForm1 : public QMainWindow {
   /// Which jingle a "Durchsuchen" button picks.
   using Jingle = JingleFiles::Jingle;
 
-  TForm1(AnnouncerSettings& settings, Notifier& notifier, QWidget* parent = nullptr);
+  /// The core models the main window shows.
+  struct Models {
+    AnnouncerSettings& settings;
+    Scheduler& scheduler;
+    JingleFiles& jingles;
+    SoundCardPanel& soundCard;
+    QString helpFolder;  // where parlhora_help.html lies
+  };
+
+  TForm1(Models models, Notifier& notifier, QWidget* parent = nullptr);
   ~TForm1() override;
   TForm1(const TForm1&) = delete;
   TForm1& operator=(const TForm1&) = delete;
@@ -73,16 +82,6 @@ class TForm1 : public QMainWindow {
   /// The hidden port list ListBoxPort ("No COM" first).
   void setPortList(const QStringList& ports);
   QStringList portList() const;
-  /// The sound-card panel's model (device list, choice and OK rules), owned
-  /// by the core; the panel PanelCarteSon only shows it.
-  void setSoundCardPanel(SoundCardPanel* panel) { soundCard_ = panel; }
-  /// The tick's controls (period selector, hour menus, time-format boxes)
-  /// act on the core's scheduler; the window shows what it decided.
-  void setScheduler(Scheduler* scheduler) { scheduler_ = scheduler; }
-  /// The jingle paths' rule (a chosen file must open), owned by the core.
-  void setJingleFiles(JingleFiles* jingles) { jingles_ = jingles; }
-  /// Folder holding parlhora_help.html.
-  void setHelpFolder(const QString& folder);
 
   /// The hour menu items D00..D24 (index 0..24) and F00..F24 (25..49).
   const std::array<QAction*, 50>& hourItems() const { return hourItems_; }
@@ -165,9 +164,9 @@ class TForm1 : public QMainWindow {
   void showHourMenus();
   void showTimeBoxes();
 
-  SoundCardPanel* soundCard_ = nullptr;
-  Scheduler* scheduler_ = nullptr;
-  JingleFiles* jingles_ = nullptr;
+  Scheduler& scheduler_;
+  JingleFiles& jingles_;
+  SoundCardPanel& soundCard_;
   QString helpFolder_;
 };
 

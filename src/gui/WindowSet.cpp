@@ -3,6 +3,7 @@
 #include <QWidget>
 
 #include "app/AnnouncerSettings.h"
+#include "app/ParlhoraCore.h"
 #include "gui/TForm1.h"
 #include "gui/TFormCOM.h"
 #include "gui/TFormChoixMeteo.h"
@@ -21,24 +22,32 @@
 
 namespace parlhora {
 
-WindowSet::WindowSet(AnnouncerSettings& settings, Notifier& notifier)
-    : settings_(settings),
-      main_(std::make_unique<TForm1>(settings, notifier)),
+WindowSet::WindowSet(ParlhoraCore& core, Notifier& notifier)
+    : settings_(core.settings()),
+      weather_(core.weather()),
+      main_(std::make_unique<TForm1>(TForm1::Models{core.settings(), core.announcer().scheduler(),
+                                                    core.announcer().jingles(), core.announcer().soundCard(),
+                                                    core.programFolder()},
+                                     notifier)),
       info_(std::make_unique<TFormInfo>()),
       monitor_(std::make_unique<TFormMeteo>()),
-      chooser_(std::make_unique<TFormChoixMeteo>()),
+      chooser_(std::make_unique<TFormChoixMeteo>(core.weather())),
       w23_(std::make_unique<TFormMeteoW23>()),
       w28_(std::make_unique<TFormMeteoW28>()),
       aprs_(std::make_unique<TFormMeteoAPRS>()),
       pro2_(std::make_unique<TFormMeteoPro2>()),
-      units_(std::make_unique<TFormMyUnits>()),
+      units_(std::make_unique<TFormMyUnits>(core.weather())),
       favAprs_(std::make_unique<TFormFavAPRS>()),
-      com_(std::make_unique<TFormCOM>(settings.lines)),
+      com_(std::make_unique<TFormCOM>(core.settings().lines)),
       recorder_(std::make_unique<TFormRecord>()),
       metar_(std::make_unique<TFormMeteoMETAR>()),
       favMetar_(std::make_unique<TFormFavMETAR>()),
       tray_(std::make_unique<TrayIcon>()) {
   connectMain();
+  QObject::connect(&weather_, &WeatherService::sourcePicked, main_.get(),
+                   [this](WeatherSource source, SourceController::Show show) {
+                     sourcePicked(source, static_cast<int>(show));
+                   });
   tray_->add();
 }
 
@@ -66,6 +75,7 @@ void WindowSet::connectMain() {
   QObject::connect(m, &TForm1::quitRequested, m, [this] { tray_->remove(); });
   QObject::connect(m, &TForm1::closing, m, [this] {
     rememberWeatherGeometry();
+    closing_ = true;
     tray_->remove();
     // The program ends with its main window, whatever else is open.
     for (QWidget* w : windows())
@@ -127,17 +137,38 @@ void WindowSet::showWeatherWindow() {
   showAt(*window);
 }
 
-void WindowSet::showChooser() {
-  // Centred on the main window.
-  const QRect frame = main_->geometry();
-  chooser_->move(frame.center() - chooser_->rect().center());
-  showAt(*chooser_);
+void WindowSet::showChooser() { chooser_->showCentredOn(*main_); }
+
+void WindowSet::sourcePicked(WeatherSource source, int show) {
+  QWidget* window = sourceWindow();
+  if (!window || source != settings_.source) return;
+  using Show = SourceController::Show;
+  const bool minimised = settings_.mainWindow.startMinimised;
+  switch (static_cast<Show>(show)) {
+    case Show::UnlessMinimised:
+      if (!minimised) showWeatherWindow();
+      break;
+    case Show::InPlaceUnlessMinimised:
+      if (!minimised) showAt(*window);
+      break;
+    case Show::Always:
+      showWeatherWindow();
+      break;
+  }
+}
+
+void WindowSet::applyWeatherVisibility() {
+  if (settings_.mainWindow.showWeatherWindow) return;
+  for (QWidget* w : weatherWindows()) w->hide();
 }
 
 void WindowSet::rememberWeatherGeometry() {
+  if (closing_) return;
   auto& m = settings_.mainWindow;
+  m.showWeatherWindow = false;
   for (QWidget* w : weatherWindows()) {
     if (!w->isVisible()) continue;
+    m.showWeatherWindow = true;
     m.weatherTop = w->y();
     m.weatherLeft = w->x();
     m.weatherWidth = w->width();
@@ -146,6 +177,8 @@ void WindowSet::rememberWeatherGeometry() {
 }
 
 void WindowSet::showAt(QWidget& window) {
+  // A source window, when shown, takes the chooser's place.
+  if (weatherWindows().contains(&window)) chooser_->hide();
   window.show();
   window.raise();
 }

@@ -3,12 +3,16 @@
 #include <QList>
 #include <memory>
 
+#include "weather/WeatherSource.h"
+
 class QWidget;
 
 namespace parlhora {
 
 struct AnnouncerSettings;
 class Notifier;
+class ParlhoraCore;
+class WeatherService;
 class TForm1;
 class TFormInfo;
 class TFormMeteo;
@@ -26,14 +30,15 @@ class TFormFavMETAR;
 class TrayIcon;
 
 /// Creates the main window, the thirteen secondary windows (in the start-up
-/// order) and the tray icon, owns them, and does the window-to-window work:
-/// which weather window shows, restoring from the tray, closing everything
-/// with the main window. The weather-window geometry is copied into the
-/// settings from TForm1::closing before any later-connected slot (the
-/// core's save) runs. Main thread only; settings and notifier must outlive it.
+/// order) and the tray icon, each given the core model or service it shows,
+/// owns them, and does the window-to-window work: which weather window
+/// shows, restoring from the tray, closing everything with the main window.
+/// The weather-window geometry and visibility are copied into the settings
+/// from TForm1::closing before any later-connected slot (the core's save)
+/// runs. Main thread only; core and notifier must outlive it.
 class WindowSet {
  public:
-  WindowSet(AnnouncerSettings& settings, Notifier& notifier);
+  WindowSet(ParlhoraCore& core, Notifier& notifier);
   ~WindowSet();
   WindowSet(const WindowSet&) = delete;
   WindowSet& operator=(const WindowSet&) = delete;
@@ -70,15 +75,22 @@ class WindowSet {
   /// The window of the chosen source, or the chooser when none is chosen.
   void showWeatherWindow();
   void showChooser();
-  /// Copies the place of the last visible weather window into the settings.
+  /// Copies the place of the last visible weather window into the settings,
+  /// and whether any is visible (FORMMETEO=). Once the windows are closing,
+  /// the values taken just before stay.
   void rememberWeatherGeometry();
+  /// End of loading: with FORMMETEO=N the weather windows stay hidden.
+  void applyWeatherVisibility();
 
  private:
   void connectMain();
   QWidget* sourceWindow() const;
   void showAt(QWidget& window);
+  void sourcePicked(WeatherSource source, int show);
 
   AnnouncerSettings& settings_;
+  WeatherService& weather_;
+  bool closing_ = false;
   std::unique_ptr<TForm1> main_;
   std::unique_ptr<TFormInfo> info_;
   std::unique_ptr<TFormMeteo> monitor_;

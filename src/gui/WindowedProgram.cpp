@@ -27,12 +27,9 @@ class WindowedProgram {
  public:
   WindowedProgram(const QString& home, const QString& program, const QStringList& autostartArguments)
       : system_(home, program, autostartArguments),
-        core_(
-            PlatformSet{system_.clock, system_.waveOut, system_.serialLines, notifier_, system_.autostart,
-                        system_.settingsStore, system_.paths.programFolder(), system_.paths.weatherFolder()},
-            optionsFor(system_.paths.programFolder())),
-        windows_(core_.settings(), notifier_),
-        binding_(windows_, core_, system_.waveOut) {
+        core_(system_.set(notifier_), optionsFor(system_.paths.programFolder())),
+        windows_(core_, notifier_),
+        binding_(windows_, core_) {
     notifier_.setParent(&windows_.main());
     QApplication::setQuitOnLastWindowClosed(false);
     QObject::connect(&windows_.main(), &TForm1::closing, qApp, &QCoreApplication::quit, Qt::QueuedConnection);

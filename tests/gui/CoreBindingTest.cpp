@@ -17,8 +17,8 @@ namespace {
 // The windowed program on the core's test rig (fakes, virtual clock).
 struct Program {
   explicit Program(const QByteArray& ini) : rig(&ini) {
-    windows = std::make_unique<WindowSet>(core->settings(), notifier);
-    binding = std::make_unique<CoreBinding>(*windows, *core, waveOut);
+    windows = std::make_unique<WindowSet>(*core, notifier);
+    binding = std::make_unique<CoreBinding>(*windows, *core);
     core->FormCreate();
     clock.runFor(600);  // the first tick loads the settings
   }

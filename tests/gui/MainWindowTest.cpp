@@ -38,17 +38,14 @@ QString textOf(QObject* o) {
 
 class MainWindow : public ::testing::Test {
  protected:
-  MainWindow() {
-    form.setScheduler(&scheduler);
-    form.setJingleFiles(&jingles);
-  }
-
   AnnouncerSettings settings;
   FakeNotifier notifier;
   VirtualClock clock{QDateTime(QDate(2026, 3, 5), QTime(14, 35))};
   Scheduler scheduler{clock, settings.schedule, settings.announcement};
   JingleFiles jingles{settings.announcement, notifier};
-  TForm1 form{settings, notifier};
+  FakeWaveOut outputs{clock};
+  SoundCardPanel panel{outputs, notifier};
+  TForm1 form{{settings, scheduler, jingles, panel, QString()}, notifier};
 
   template <typename T = QObject>
   T* find(const char* name) {
@@ -267,10 +264,7 @@ TEST_F(MainWindow, CoreStateIsMirrored) {
 }
 
 TEST_F(MainWindow, SoundCardPanel) {
-  FakeWaveOut outputs(clock);
   outputs.setDevices({"Null", "USB Audio"});
-  SoundCardPanel panel(outputs, notifier);
-  form.setSoundCardPanel(&panel);
   form.MenuCarteSonClick();
   EXPECT_FALSE(find<QWidget>("PanelCarteSon")->isHidden());
   EXPECT_TRUE(find<QRadioButton>("RadioButtonCarteWin")->isChecked());

@@ -19,15 +19,17 @@
 #include "gui/TFormCOM.h"
 #include "gui/TrayIcon.h"
 #include "gui/WindowSet.h"
+#include "app/core/CoreRig.h"
 
 namespace parlhora {
 namespace {
 
 class Windows : public ::testing::Test {
  protected:
-  AnnouncerSettings settings;
-  FakeNotifier notifier;
-  WindowSet set{settings, notifier};
+  CoreRig rig;
+  AnnouncerSettings& settings = rig.core->settings();
+  FakeNotifier& notifier = rig.notifier;
+  WindowSet set{*rig.core, notifier};
 };
 
 TEST_F(Windows, AllFourteenInStartUpOrderWithTheirCaptions) {

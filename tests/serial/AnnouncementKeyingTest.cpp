@@ -1,7 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "app/SerialKeying.h"
-#include "audio/AnnouncementHooks.h"
+#include "audio/PartnerLink.h"
+#include "audio/RecorderControl.h"
 #include "audio/AnnouncementOptions.h"
 #include "audio/Sequencer.h"
 #include "audio/WaveEngine.h"
@@ -67,10 +68,11 @@ class AnnouncementKeyingTest : public ::testing::Test {
   LineOptions lineOptions;
   SerialControl serial{lines, notifier, lineOptions};
   SerialKeying keying{serial};
-  AnnouncementHooks hooks;
+  PartnerLink link;
+  RecorderControl recorder;
   WeatherSpeech weather;
   AnnouncementOptions options;
-  Sequencer seq{engine, clock, keying, hooks, weather, options};
+  Sequencer seq{engine, clock, keying, link, recorder, weather, options};
 };
 
 }  // namespace

@@ -9,4 +9,9 @@ SystemPlatform::SystemPlatform(const QString& home, const QString& program, cons
       autostart(XdgAutostart::defaultConfigHome(), QFileInfo(program).absoluteFilePath(), arguments),
       settingsStore(paths.programFolder()) {}
 
+PlatformSet SystemPlatform::set(Notifier& notifier) {
+  return PlatformSet{clock,    waveOut,       serialLines,           notifier,
+                     autostart, settingsStore, paths.programFolder(), paths.weatherFolder()};
+}
+
 }  // namespace parlhora

@@ -4,6 +4,8 @@
 #include <QStringList>
 #include <memory>
 
+#include "platform/PlatformSet.h"
+
 #include "platform/backends/AlsaWaveOut.h"
 #include "platform/backends/PosixSettingsStore.h"
 #include "platform/backends/SystemClock.h"
@@ -24,6 +26,10 @@ class SystemPlatform {
   SystemPlatform(const QString& home, const QString& program, const QStringList& arguments);
   SystemPlatform(const SystemPlatform&) = delete;
   SystemPlatform& operator=(const SystemPlatform&) = delete;
+
+  /// The set the core runs on, with `notifier` for beeps and boxes (a
+  /// window's or the log's).
+  PlatformSet set(Notifier& notifier);
 
   SystemClock clock;
   XdgPaths paths;

@@ -6,29 +6,21 @@
 #include <memory>
 
 #include "app/ParlhoraCore.h"
-#include "fakes/FakeAutostart.h"
-#include "fakes/FakeNotifier.h"
-#include "fakes/FakeSerialLines.h"
-#include "fakes/FakeWaveOut.h"
-#include "platform/backends/PosixSettingsStore.h"
-#include "platform/VirtualClock.h"
+#include "fakes/FakePlatform.h"
 
 namespace parlhora {
 
 /// The core on fakes and a virtual clock, in a fresh program folder.
 struct CoreRig {
   explicit CoreRig(const QByteArray* settingsFile = nullptr, const QByteArray* logFile = nullptr)
-      : clock(QDateTime(QDate(2026, 3, 5), QTime(14, 34, 58))),
-        waveOut(clock, FakeWaveOut::Mode::PlayTime),
-        store(home.path()) {
+      : platform(home.path(), QDateTime(QDate(2026, 3, 5), QTime(14, 34, 58))) {
     if (settingsFile) write("parlhora.ini", *settingsFile);
     if (logFile) write("parlhora.log", *logFile);
     serial.ports = {"ttyS0", "ttyUSB0"};
     ParlhoraCore::Options options;
     options.settingsExisted = settingsFile != nullptr;
     options.logExisted = logFile != nullptr;
-    core = std::make_unique<ParlhoraCore>(
-        PlatformSet{clock, waveOut, serial, notifier, autostart, store, home.path(), {}}, options);
+    core = std::make_unique<ParlhoraCore>(platform.set(), options);
   }
 
   void write(const QString& name, const QByteArray& bytes) {
@@ -42,12 +34,13 @@ struct CoreRig {
   }
 
   QTemporaryDir home;
-  VirtualClock clock;
-  FakeWaveOut waveOut;
-  FakeSerialLines serial;
-  FakeNotifier notifier;
-  FakeAutostart autostart;
-  PosixSettingsStore store;
+  FakePlatform platform;
+  VirtualClock& clock = platform.clock;
+  FakeWaveOut& waveOut = platform.waveOut;
+  FakeSerialLines& serial = platform.serial;
+  FakeNotifier& notifier = platform.notifier;
+  FakeAutostart& autostart = platform.autostart;
+  PosixSettingsStore& store = platform.store;
   std::unique_ptr<ParlhoraCore> core;
 };
 

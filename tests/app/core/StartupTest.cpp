@@ -7,7 +7,7 @@ using namespace parlhora;
 TEST(Startup, WithoutSettingsTheFirstTickLoadsDefaultsAndTheClockRuns) {
   CoreRig rig;
   int loads = 0;
-  rig.core->onLoaded = [&] { ++loads; };
+  QObject::connect(rig.core.get(), &ParlhoraCore::settingsLoaded, [&] { ++loads; });
   rig.core->FormCreate();
   EXPECT_FALSE(rig.core->loaded());
   rig.clock.runFor(499);
@@ -21,12 +21,12 @@ TEST(Startup, WithoutSettingsTheFirstTickLoadsDefaultsAndTheClockRuns) {
   EXPECT_TRUE(rig.read("parlhora.ini").isEmpty());
   EXPECT_FALSE(rig.read("kuckoo.wav").isEmpty());
   EXPECT_TRUE(rig.read("parlhora_help.html").contains("Parlhora"));
-  EXPECT_TRUE(rig.core->engine().isAllocated());
+  EXPECT_TRUE(rig.core->announcer().engine().isAllocated());
   // At 14:35:00 the default settings (period 0) start nothing.
   rig.clock.runFor(5000);
-  EXPECT_FALSE(rig.core->sequencer().busy());
-  EXPECT_TRUE(rig.core->scheduler().isRunning());
-  EXPECT_EQ(rig.core->scheduler().editTime().left(1), " ");
+  EXPECT_FALSE(rig.core->announcer().sequencer().busy());
+  EXPECT_TRUE(rig.core->announcer().scheduler().isRunning());
+  EXPECT_EQ(rig.core->announcer().scheduler().editTime().left(1), " ");
 }
 
 TEST(Startup, SettingsAreAppliedWithTheirSideEffects) {
@@ -39,18 +39,18 @@ TEST(Startup, SettingsAreAppliedWithTheirSideEffects) {
   ASSERT_TRUE(rig.core->loaded());
   EXPECT_EQ(rig.autostart.calls, QList<bool>{true});
   EXPECT_EQ(rig.serial.openPath(), "/dev/ttyUSB0");
-  EXPECT_EQ(rig.core->scheduler().hourMenus().startCaption(), "Startstunde (07h)");
-  EXPECT_EQ(rig.core->scheduler().edit1(), "5");
+  EXPECT_EQ(rig.core->announcer().scheduler().hourMenus().startCaption(), "Startstunde (07h)");
+  EXPECT_EQ(rig.core->announcer().scheduler().edit1(), "5");
   // The stored volume reaches the device before the first read-back, so
   // the slider stays where the user left it.
   EXPECT_EQ(rig.core->settings().sound.volume, 3);
   // 14:35:00 is a period minute inside 7..19: the tick starts an announcement,
   // keyed on the port.
   rig.clock.runFor(2000);
-  EXPECT_TRUE(rig.core->sequencer().busy());
+  EXPECT_TRUE(rig.core->announcer().sequencer().busy());
   EXPECT_TRUE(rig.serial.dtr());
   rig.clock.runFor(60000);
-  EXPECT_FALSE(rig.core->sequencer().busy());
+  EXPECT_FALSE(rig.core->announcer().sequencer().busy());
   EXPECT_FALSE(rig.serial.dtr());
   EXPECT_EQ(rig.core->status().text(), "PARLHORA DONE");
 }
@@ -138,9 +138,9 @@ TEST(Startup, JunkSettingsAndAnUnopenablePortDoNotStopTheStart) {
   EXPECT_TRUE(rig.core->loaded());
   EXPECT_FALSE(rig.core->settings().announcement.date);
   EXPECT_EQ(rig.notifier.boxes, QStringList{"Fehler: COM-Port"});
-  EXPECT_EQ(rig.core->serial().portName(), "No COM");
+  EXPECT_EQ(rig.core->announcer().serial().portName(), "No COM");
   rig.clock.runFor(3000);
-  EXPECT_TRUE(rig.core->scheduler().isRunning());
+  EXPECT_TRUE(rig.core->announcer().scheduler().isRunning());
 }
 
 TEST(Startup, ClosingSavesThenReleasesEverythingAndUnkeys) {
@@ -150,13 +150,13 @@ TEST(Startup, ClosingSavesThenReleasesEverythingAndUnkeys) {
   rig.core->FormCreate();
   rig.clock.runFor(500);
   EXPECT_EQ(rig.core->log().lines().value(1), "old line");
-  rig.core->sequencer().Button1Click();
+  rig.core->announcer().sequencer().Button1Click();
   ASSERT_TRUE(rig.serial.dtr());
   rig.core->FormClose();
   EXPECT_FALSE(rig.serial.dtr());
   EXPECT_FALSE(rig.serial.rts());
   EXPECT_FALSE(rig.serial.isOpen());
-  EXPECT_FALSE(rig.core->engine().isAllocated());
+  EXPECT_FALSE(rig.core->announcer().engine().isAllocated());
   EXPECT_TRUE(rig.read("parlhora.ini").contains("COM=1\r\n"));
 }
 
@@ -166,17 +166,17 @@ TEST(Startup, ANewSoundCardStartsAtTheSlidersVolumeAndTestButtonsWaitForTheAnnou
   rig.waveOut.setDevices({"Null", "USB Audio"});
   rig.core->FormCreate();
   rig.clock.runFor(500);
-  rig.core->setSoundDevice(1);
+  rig.core->announcer().setSoundDevice(1);
   rig.clock.runFor(2000);  // read-backs from the new device
   EXPECT_EQ(rig.core->settings().sound.device, 1);
   EXPECT_EQ(rig.core->settings().sound.volume, 6);
-  EXPECT_EQ(rig.core->engine().device(), 1);
+  EXPECT_EQ(rig.core->announcer().engine().device(), 1);
 
-  rig.core->sequencer().Button1Click();
-  ASSERT_TRUE(rig.core->sequencer().busy());
+  rig.core->announcer().sequencer().Button1Click();
+  ASSERT_TRUE(rig.core->announcer().sequencer().busy());
   rig.waveOut.clearCalls();
-  rig.core->ButtonPlayWaveResClick();
-  rig.core->ButtonPlayWaveClick();
+  rig.core->announcer().ButtonPlayWaveResClick();
+  rig.core->announcer().ButtonPlayWaveClick();
   EXPECT_TRUE(rig.waveOut.calls().isEmpty());
 }
 
@@ -187,9 +187,9 @@ TEST(Startup, ClosingDuringTheStartPauseEndsTheAnnouncementThere) {
   rig.clock.runFor(500);
   rig.clock.callAfter(2000, [&] { rig.core->FormClose(); });
   rig.waveOut.clearCalls();
-  rig.core->sequencer().Button1Click();  // keys, then rests in the 15 s pause
+  rig.core->announcer().sequencer().Button1Click();  // keys, then rests in the 15 s pause
   EXPECT_FALSE(rig.serial.dtr());
-  EXPECT_FALSE(rig.core->sequencer().busy());
+  EXPECT_FALSE(rig.core->announcer().sequencer().busy());
   rig.clock.runFor(60000);
   EXPECT_TRUE(rig.waveOut.calls().filter("open").isEmpty()) << rig.waveOut.calls().join(", ").toStdString();
 }
@@ -202,7 +202,7 @@ TEST(Startup, StoppedBeforeTheFirstTickLeavesTheSettingsFileAlone) {
   rig.core->FormClose();
   EXPECT_EQ(rig.read("parlhora.ini"), file);
   rig.clock.runFor(5000);
-  EXPECT_FALSE(rig.core->sequencer().busy());
+  EXPECT_FALSE(rig.core->announcer().sequencer().busy());
 }
 
 TEST(Startup, AnAnnouncementStopsATestSoundInsteadOfLosingItsFirstPiece) {
@@ -210,12 +210,12 @@ TEST(Startup, AnAnnouncementStopsATestSoundInsteadOfLosingItsFirstPiece) {
   rig.core->FormCreate();
   rig.clock.runFor(500);
   QStringList started;
-  rig.core->setPieceObserver([&](WaveOrigin, const QString& name) { started << name; });
-  rig.core->ButtonPlayWaveResClick();
-  ASSERT_TRUE(rig.core->engine().isPlaying());
-  rig.core->sequencer().Button1Click();
+  rig.core->announcer().setPieceObserver([&](WaveOrigin, const QString& name) { started << name; });
+  rig.core->announcer().ButtonPlayWaveResClick();
+  ASSERT_TRUE(rig.core->announcer().engine().isPlaying());
+  rig.core->announcer().sequencer().Button1Click();
   rig.clock.runFor(30000);
-  EXPECT_FALSE(rig.core->sequencer().busy());
+  EXPECT_FALSE(rig.core->announcer().sequencer().busy());
   EXPECT_EQ(started.value(0), "son0");
   EXPECT_EQ(started.value(1), "son_thu");  // 2026-03-05, the date is spoken first
 }

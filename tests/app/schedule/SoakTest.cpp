@@ -3,7 +3,8 @@
 #include "app/DaySchedule.h"
 #include "app/ScheduleSettings.h"
 #include "app/Scheduler.h"
-#include "audio/AnnouncementHooks.h"
+#include "audio/PartnerLink.h"
+#include "audio/RecorderControl.h"
 #include "audio/AnnouncementOptions.h"
 #include "audio/Sequencer.h"
 #include "audio/WaveEngine.h"
@@ -46,11 +47,12 @@ struct ProgramRig {
   FakeNotifier notifier;
   WaveEngine engine{out, clock, notifier};
   FakeKeying keying;
-  AnnouncementHooks hooks;
+  PartnerLink link;
+  RecorderControl recorder;
   WeatherSpeech weather;
   AnnouncementOptions options;
   ScheduleSettings settings;
-  Sequencer seq{engine, clock, keying, hooks, weather, options};
+  Sequencer seq{engine, clock, keying, link, recorder, weather, options};
   Scheduler scheduler{clock, settings, options};
   QStringList starts;
   QStringList notReady;

@@ -6,7 +6,8 @@
 #include <deque>
 #include <ostream>
 
-#include "audio/AnnouncementHooks.h"
+#include "audio/PartnerLink.h"
+#include "audio/RecorderControl.h"
 #include "audio/AnnouncementOptions.h"
 #include "audio/PieceLibrary.h"
 #include "audio/Sequencer.h"
@@ -23,7 +24,7 @@ inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdS
 namespace parlhora {
 
 /// Records what the announcement asks of the other programs.
-class RecordingHooks final : public AnnouncementHooks {
+class RecordingHooks final : public PartnerLink, public RecorderControl {
  public:
   void recorderStart() override { calls << QStringLiteral("recorderStart"); }
   void recorderStopAndClose() override { calls << QStringLiteral("recorderStop"); }
@@ -32,7 +33,6 @@ class RecordingHooks final : public AnnouncementHooks {
     calls << QStringLiteral("reconnect");
     return true;
   }
-  void runDeferredRefresh() override { calls << QStringLiteral("refresh"); }
   QStringList calls;
 };
 
@@ -46,7 +46,11 @@ class ScriptedWeather final : public WeatherSpeech {
     queue.pop_front();
     return item;
   }
+  void ended() override {
+    if (calls) *calls << QStringLiteral("refresh");
+  }
   std::vector<SpeechItem> items;
+  QStringList* calls = nullptr;
   std::deque<SpeechItem> queue;
 };
 
@@ -62,6 +66,7 @@ struct SequencerRig {
     }));
     engine.setProgramFolder(folder.path());
     seq.setStatusSink([this](const QString& text) { statuses << text; });
+    weather.calls = &hooks.calls;
     seq.setTime(SpokenTime::from(at));
   }
 
@@ -88,7 +93,7 @@ struct SequencerRig {
   RecordingHooks hooks;
   ScriptedWeather weather;
   AnnouncementOptions options;
-  Sequencer seq{engine, clock, keying, hooks, weather, options};
+  Sequencer seq{engine, clock, keying, hooks, hooks, weather, options};
   QTemporaryDir folder;
   QStringList pieces;
   QList<std::int64_t> startedAtMs;

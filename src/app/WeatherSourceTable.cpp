@@ -1,0 +1,19 @@
+#include "app/WeatherService.h"
+#include "weather/PlaceholderSource.h"
+
+namespace parlhora {
+
+// One line per source. A source that has not landed stands in as a
+// placeholder: it has its timer and boxes but is never ready.
+void WeatherService::registerSources() {
+  using S = WeatherSource;
+  auto& s = settings_;
+  add(std::make_unique<PlaceholderSource>(S::MON, context_, s.monitor.boxes, s.monitor.refreshMinutes));
+  add(std::make_unique<PlaceholderSource>(S::W23, context_, s.w23.boxes, s.w23.refreshMinutes));
+  add(std::make_unique<PlaceholderSource>(S::W28, context_, s.w28.boxes, s.w28.refreshMinutes));
+  add(std::make_unique<PlaceholderSource>(S::APRS, context_, s.aprs.boxes, s.aprs.refreshMinutes));
+  add(std::make_unique<PlaceholderSource>(S::PRO2, context_, s.pro2.boxes, s.pro2.refreshMinutes));
+  add(std::make_unique<PlaceholderSource>(S::METAR, context_, s.metar.boxes, s.metar.refreshMinutes));
+}
+
+}  // namespace parlhora
