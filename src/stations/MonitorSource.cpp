@@ -1,5 +1,6 @@
 #include "stations/MonitorSource.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <algorithm>
 #include <cmath>
@@ -46,6 +47,14 @@ QString trendText(int trend) {
     default:
       return QStringLiteral("Trend : stetig");
   }
+}
+
+// Port names as for the main port, and also a full path below /dev, such as
+// the simulator's "/dev/pts/3", which no port name can spell.
+QString stationDevicePath(const QString& name, const QString& devDir) {
+  static const QString dev = QStringLiteral("/dev/");
+  if (name.startsWith(dev) && name.size() > dev.size() && QDir::cleanPath(name) == name) return name;
+  return PortList::devicePath(name, devDir);
 }
 
 QString whole(double value) { return std::isfinite(value) ? QString::number(std::lround(value)) : kAbsent; }
@@ -162,7 +171,7 @@ void MonitorSource::openConfiguredPort() {
   close();
   showCaptions();
   const QString name = PortList::portNameFromSetting(settings_.port);
-  const QString device = PortList::devicePath(name, wiring_.devDir);
+  const QString device = stationDevicePath(name, wiring_.devDir);
   QString reason;
   if (device.isEmpty())
     reason = QStringLiteral("no such port");

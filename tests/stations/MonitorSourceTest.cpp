@@ -226,6 +226,7 @@ TEST_F(MonitorSourceTest, APortThatCannotBeTheStationsIsAComPortFault) {
       {"the transmitter's port", "COM1", "COM1"},
       {"the transmitter's port by number", "1", "COM1"},
       {"no device name", "../../etc/passwd", "No COM"},
+      {"a path out of /dev", "/dev/../etc/passwd", "No COM"},
   };
   for (const auto& c : cases) {
     FakeStationPort p;
@@ -242,6 +243,9 @@ TEST_F(MonitorSourceTest, APortThatCannotBeTheStationsIsAComPortFault) {
 }
 
 TEST_F(MonitorSourceTest, PickOpensTheConfiguredPortListedOrNot) {
+  rig.settings.port = "/dev/pts/7";
+  rig.source->pick();
+  EXPECT_EQ(port.path(), "/dev/pts/7");
   rig.settings.port = "ttyACM5";
   EXPECT_EQ(rig.source->pick(), Show::InPlaceUnlessMinimised);
   EXPECT_EQ(port.path(), "/dev/ttyACM5");
