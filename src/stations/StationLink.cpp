@@ -100,7 +100,8 @@ std::optional<SensorImage> StationLink::loop() {
   const std::int64_t deadline = clock_.monotonicMs() + kCallTimeoutMs;
   for (int attempt = 0; attempt < kAttempts && clock_.monotonicMs() < deadline; ++attempt) {
     if (!portReady()) return std::nullopt;
-    if (attempt > 0) resync();
+    // A late answer to an abandoned call must not pass for this one's.
+    attempt > 0 ? resync() : port_.discardInput();
     // A port that went away is opened again by the next attempt.
     if (!sendAndAwaitAck(loopCommand(1), deadline)) continue;
     std::optional<char> first;
@@ -119,7 +120,8 @@ std::optional<QByteArray> StationLink::readMemory(const MemoryCell& cell) {
   const std::int64_t deadline = clock_.monotonicMs() + kCallTimeoutMs;
   for (int attempt = 0; attempt < kAttempts && clock_.monotonicMs() < deadline; ++attempt) {
     if (!portReady()) return std::nullopt;
-    if (attempt > 0) resync();
+    // A late answer to an abandoned call must not pass for this one's.
+    attempt > 0 ? resync() : port_.discardInput();
     if (!sendAndAwaitAck(readCommand(cell), deadline)) continue;
     QByteArray bytes;
     if (receive(bytes, (cell.nibbles + 1) / 2, deadline)) return bytes;

@@ -13,7 +13,6 @@ namespace parlhora {
 class FakeStationPort : public StationPort {
  public:
   QString open(const QString& path, int baud) override {
-    ++opens;
     if (missing.contains(path)) return QStringLiteral("open: No such file or directory");
     path_ = path;
     baud_ = baud;
@@ -24,7 +23,7 @@ class FakeStationPort : public StationPort {
     if (!isOpen()) return false;
     written += bytes;
     const QByteArray reply = station.feed(bytes);
-    if (!silent) input_ += reply;
+    input_ += reply;
     return true;
   }
   std::optional<QByteArray> read(int max, int) override {
@@ -36,19 +35,12 @@ class FakeStationPort : public StationPort {
   void discardInput() override { input_.clear(); }
   void close() override { path_.clear(); }
 
-  /// The device goes away: the port closes, the path stays unopenable.
-  void unplug() {
-    missing << path_;
-    close();
-  }
   QString path() const { return path_; }
   int baud() const { return baud_; }
 
   sim::StationResponder station;
-  bool silent = false;
   QSet<QString> missing;
   QByteArray written;
-  int opens = 0;
 
  private:
   QString path_;

@@ -190,32 +190,6 @@ TEST_F(MonitorSourceTest, NoComHidesTheWindowAndStopsPolling) {
   EXPECT_EQ(rig.source->pick(), Show::Always);
 }
 
-TEST_F(MonitorSourceTest, ASilentOrUnpluggedStationIsAFaultUntilItAnswersAgain) {
-  openByHand();
-  rig.source->SpinEditRafraichirChange(5);
-  port.silent = true;
-  const auto start = clock.monotonicMs();
-  rig.source->refreshNow();
-  EXPECT_GE(clock.monotonicMs() - start, StationLink::kCallTimeoutMs);
-  EXPECT_LT(clock.monotonicMs() - start, 3 * StationLink::kCallTimeoutMs);
-  EXPECT_EQ(rig.source->statusText(), "Fehler: Weather Monitor");
-  EXPECT_FALSE(rig.source->ready());
-  EXPECT_EQ(rig.log, QStringList({"Fehler: Weather Monitor: no answer"}));
-  port.silent = false;
-  clock.runFor(5 * 60000);
-  EXPECT_TRUE(rig.source->ready());
-
-  port.unplug();
-  clock.runFor(5 * 60000);
-  EXPECT_EQ(rig.source->statusText(), "Fehler: Weather Monitor");
-  EXPECT_TRUE(rig.source->timerActive());
-  port.missing.clear();  // plugged in again
-  clock.runFor(5 * 60000);
-  EXPECT_TRUE(rig.source->ready());
-  EXPECT_TRUE(rig.source->statusText().startsWith("Weather Monitor-Lesen abgeschlossen"));
-  EXPECT_EQ(rig.log.size(), 2);
-}
-
 TEST_F(MonitorSourceTest, APortThatCannotBeTheStationsIsAComPortFault) {
   const struct {
     const char* name;

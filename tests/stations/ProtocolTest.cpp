@@ -49,14 +49,6 @@ TEST(StationResponder, AnswersCommandsHoweverTheBytesArrive) {
   EXPECT_EQ(station.feed(QByteArray("LOOP\x01\x02X", 7)).left(1), QByteArray(1, kNak));
 }
 
-TEST(StationResponder, BreaksEveryNthPacketWhenTold) {
-  sim::StationResponder station;
-  station.setCorruptEvery(2);
-  int good = 0;
-  for (int i = 0; i < 6; ++i) good += SensorImage::fromPacket(station.feed(loopCommand(1)).mid(1)) ? 1 : 0;
-  EXPECT_EQ(good, 3);
-}
-
 TEST(ReadingScript, LinesChangeOnlyTheirKeysAndFaultsNameTheLine) {
   const auto script = sim::ReadingScript::parse(
       "# start\n0 tin=70.5 tout=- baro=29.921 wind=12 dir=90 trend=rising cal_tin=-1.5\n"
