@@ -22,9 +22,9 @@ struct StationAnswer {
   std::optional<T> value;
 };
 
-/// The Weather Monitor II as the source sees it: the nine calls of the
-/// station library, in the station's own units, on our implementation of
-/// its serial protocol. Every call gives up after kCallTimeoutMs and waits
+/// The Weather Monitor II as the source sees it: nine calls (open, close,
+/// version and six readings) in the station's own units, on our
+/// implementation of its serial protocol. Every call gives up after kCallTimeoutMs and waits
 /// through the clock, so events keep flowing meanwhile (they may re-enter
 /// the caller, not this object: a call made during another fails). A bad
 /// packet is dropped and asked for again while time is left. A device
