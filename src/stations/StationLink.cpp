@@ -69,25 +69,26 @@ std::optional<char> StationLink::receiveByte(std::int64_t deadline) {
 
 bool StationLink::receive(QByteArray& into, int size, std::int64_t deadline) {
   while (into.size() < size) {
+    if (clock_.monotonicMs() >= deadline) return fail(QStringLiteral("no answer"));
     const auto chunk = port_.read(static_cast<int>(size - into.size()), 0);
     if (!chunk) return fail(QStringLiteral("port lost"));
     into += *chunk;
-    if (into.size() >= size) break;
-    if (clock_.monotonicMs() >= deadline) return fail(QStringLiteral("no answer"));
-    clock_.waitMs(kPollMs);
+    if (chunk->isEmpty()) clock_.waitMs(kPollMs);
   }
   return true;
 }
 
 bool StationLink::sendAndAwaitAck(const QByteArray& command, std::int64_t deadline) {
   if (!port_.write(command)) return fail(QStringLiteral("write failed"));
-  // Whatever comes before the ACK is the rest of an earlier, abandoned answer.
-  while (true) {
+  // Whatever comes before the ACK is the rest of an earlier, abandoned
+  // answer; more than that is a line full of noise.
+  for (int skipped = 0; skipped <= kMaxSkipped; ++skipped) {
     const auto byte = receiveByte(deadline);
     if (!byte) return false;
     if (*byte == kAck) return true;
     if (*byte == kNak) return fail(QStringLiteral("command refused"));
   }
+  return fail(QStringLiteral("garbled answer"));
 }
 
 void StationLink::resync() {
@@ -105,9 +106,12 @@ std::optional<SensorImage> StationLink::loop() {
     // A port that went away is opened again by the next attempt.
     if (!sendAndAwaitAck(loopCommand(1), deadline)) continue;
     std::optional<char> first;
-    while ((first = receiveByte(deadline)) && *first != kStartOfBlock) {
+    for (int skipped = 0; skipped <= kMaxSkipped; ++skipped)
+      if (!(first = receiveByte(deadline)) || *first == kStartOfBlock) break;
+    if (!first || *first != kStartOfBlock) {
+      if (first) fail(QStringLiteral("garbled answer"));
+      continue;
     }
-    if (!first) continue;
     QByteArray packet(1, kStartOfBlock);
     if (!receive(packet, kPacketSize, deadline)) continue;
     if (auto image = SensorImage::fromPacket(packet)) return image;

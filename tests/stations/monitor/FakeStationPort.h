@@ -28,6 +28,7 @@ class FakeStationPort : public StationPort {
   }
   std::optional<QByteArray> read(int max, int) override {
     if (!isOpen()) return std::nullopt;
+    if (babble) return QByteArray(max, '\xAA');
     const QByteArray out = input_.left(max);
     input_.remove(0, out.size());
     return out;
@@ -39,6 +40,8 @@ class FakeStationPort : public StationPort {
   int baud() const { return baud_; }
 
   sim::StationResponder station;
+  /// Noise on the line, as fast as it is read.
+  bool babble = false;
   QSet<QString> missing;
   QByteArray written;
 

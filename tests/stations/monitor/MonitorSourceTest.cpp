@@ -134,6 +134,13 @@ TEST_F(MonitorSourceTest, AnImplausibleInsideTemperatureIsAStationFault) {
   }
 }
 
+TEST_F(MonitorSourceTest, AStationThatOnlyBabblesIsAFaultNotAHang) {
+  port.babble = true;
+  openByHand();
+  EXPECT_EQ(rig.source->statusText(), "Fehler: Weather Monitor");
+  EXPECT_TRUE(rig.source->timerActive());
+}
+
 TEST_F(MonitorSourceTest, OnlyGoodWindReadingsEnterTheGustRing) {
   openByHand();
   for (const int mph : {20, 30, 40}) {
