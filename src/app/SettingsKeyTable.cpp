@@ -280,12 +280,19 @@ void SettingsKeyTable::addMonitorKeys() {
       "LOG=", [](auto& s) -> auto& { return s.monitor.hourlyLog; }, Read::YesTrue, Written::IfTrue));
   add(number(
       "METPERI=", [](auto& s) -> auto& { return s.monitor.refreshMinutes; }, 1, 60, std::nullopt));
-  Rule port = number(
-      "METCOMM=", [](auto& s) -> auto& { return s.monitor.port; }, 0, INT_MAX, std::nullopt);
-  port.apply = [inner = port.apply](SettingsLoadContext& c, const QByteArray& k, const QByteArray& v) {
-    return v.isEmpty() ? QString() : inner(c, k, v);
-  };
-  add(std::move(port));
+  // A number for COMn or a device name, as COM= holds; empty is ignored.
+  add(custom(
+      "METCOMM=",
+      [](SettingsLoadContext& c, const QByteArray&, const QByteArray& v) {
+        const QByteArray value = v.trimmed();
+        if (value.isEmpty()) return QString();
+        const auto n = parseInt(value);
+        c.settings.monitor.port = n ? QByteArray::number(std::max(*n, 0)) : value;
+        return QString();
+      },
+      [](const AnnouncerSettings& s, Lines& out) {
+        out << "METCOMM=" + (s.monitor.port.isEmpty() ? QByteArray("0") : oneLine(s.monitor.port));
+      }));
 }
 
 void SettingsKeyTable::addFileSourceKeys(const char* prefix, HistoryFileSettings AnnouncerSettings::*source) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QByteArray>
+
 #include "weather/ReadingBoxes.h"
 
 namespace parlhora {
@@ -10,7 +12,7 @@ struct MonitorSettings {
   ReadingBoxes boxes;
   bool hourlyLog = false;  // CheckBoxlog (LOG=)
   int refreshMinutes = 1;  // SpinEditRafraichir 1..60 (METPERI=)
-  int port = 0;            // MonPort, 0 = none (METCOMM=)
+  QByteArray port = "0";   // MonPort: a COMn number or a device name, "0" = none (METCOMM=)
 };
 
 }  // namespace parlhora

@@ -134,7 +134,7 @@ TEST(SettingsLoad, NumbersKeepPreviousWhenNotNumericAndClampToRange) {
   EXPECT_EQ(s.mainWindow.top, 101);
   EXPECT_EQ(s.mainWindow.left, 4);
   EXPECT_EQ(s.w28.pressureOffset, -12);
-  EXPECT_EQ(s.monitor.port, 0);
+  EXPECT_EQ(s.monitor.port, "0");
   EXPECT_EQ(s.aprs.refreshMinutes, 1);
 }
 
@@ -230,6 +230,15 @@ TEST(SettingsLoad, HostileInputLoadsWhatItCan) {
   AnnouncerSettings t;
   SettingsFile::load(QByteArray("PAUSE=2"), t, kAllExist);  // no header, no line end
   EXPECT_EQ(t.announcement.pauseSeconds, 2);
+}
+
+TEST(SettingsLoad, StationPortIsANumberOrADeviceName) {
+  EXPECT_EQ(loaded("METCOMM=ttyUSB1\r\n").monitor.port, "ttyUSB1");
+  EXPECT_EQ(loaded("METCOMM=3\r\n").monitor.port, "3");
+  EXPECT_EQ(loaded("METCOMM=-3\r\n").monitor.port, "0");
+  AnnouncerSettings s;
+  s.monitor.port = "ttyACM0";
+  EXPECT_TRUE(SettingsFile::save(s).contains("\r\nMETCOMM=ttyACM0\r\n"));
 }
 
 TEST(SettingsSave, DefaultsWriteOnlyTheAlwaysKeys) {

@@ -1,0 +1,354 @@
+#include "stations/MonitorSource.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+#include "platform/Clock.h"
+#include "serial/PortList.h"
+#include "weather/SourceContext.h"
+#include "weather/UnitFactors.h"
+#include "weather/ValidityLimits.h"
+
+namespace parlhora {
+namespace {
+
+constexpr double kNoValue = std::numeric_limits<double>::quiet_NaN();
+constexpr double kKmhPerMph = 1.609344;
+constexpr double kInHgPerHpa = 0.02953;
+const QString kAbsent = QStringLiteral("---");
+
+const QString kStatus = QStringLiteral("StaticTextStatus");
+const QString kVersion = QStringLiteral("LabelVersion");
+const QString kPortButton = QStringLiteral("ButtonPort");
+
+// The countdown texts between the readings, as the window has always shown them.
+QString countdownText(int step) {
+  switch (step) {
+    case 6:
+      return QStringLiteral("Weather Monitor lesen ... (6)");
+    case 4:
+      return QStringLiteral("Reading Weather Monitor (4)");
+    case 3:
+      return QStringLiteral("Weather Monitor lesen(3)");
+    default:
+      return QStringLiteral("Weather Monitor lesen (%1)").arg(step);
+  }
+}
+
+QString trendText(int trend) {
+  switch (trend) {
+    case 1:
+      return QStringLiteral("Trend : steigend");
+    case 2:
+      return QStringLiteral("Trend : fallend");
+    default:
+      return QStringLiteral("Trend : stetig");
+  }
+}
+
+// Port names as for the main port, and also a full path below /dev, such as
+// the simulator's "/dev/pts/3", which no port name can spell.
+QString stationDevicePath(const QString& name, const QString& devDir) {
+  static const QString dev = QStringLiteral("/dev/");
+  if (name.startsWith(dev) && name.size() > dev.size() && QDir::cleanPath(name) == name) return name;
+  return PortList::devicePath(name, devDir);
+}
+
+QString whole(double value) { return std::isfinite(value) ? QString::number(std::lround(value)) : kAbsent; }
+
+}  // namespace
+
+MonitorSource::MonitorSource(SourceContext& context, MonitorSettings& settings, StationPort& port,
+                             Wiring wiring, QObject* parent)
+    : TimedSource(WeatherSource::MON, context, settings.refreshMinutes, parent),
+      settings_(settings),
+      wiring_(std::move(wiring)),
+      link_(port, context.clock),
+      again_(context.clock, [this] { refresh(); }) {
+  captions_.set(kPortButton, QString());
+  captions_.set(kVersion, QStringLiteral("DLL-Version: "));
+  captions_.set(kStatus, QString());
+  showCaptions();
+}
+
+MonitorSource::~MonitorSource() { link_.closeCommPort(); }
+
+double MonitorSource::temperature(double fahrenheit) const {
+  return context_.units.fahrenheit() ? fahrenheit : (fahrenheit - 32) * 5 / 9;
+}
+
+void MonitorSource::show(const char* name, const QString& value, bool red) {
+  shown_[QLatin1String(name)] = {value, red};
+}
+
+void MonitorSource::showCaptions() {
+  const UnitFactors& u = context_.units;
+  const auto shown = [this](const char* name) { return shown_[QLatin1String(name)]; };
+  const auto put = [this, &shown](const char* name, const QString& prefix) {
+    const Shown s = shown(name);
+    captions_.set(QLatin1String(name), prefix + s.value, s.red);
+  };
+  put("CheckBoxTint", QStringLiteral("Innen-T (°") + u.UnitTempText + QStringLiteral(")= "));
+  put("CheckBoxText", QStringLiteral("Aussen-T (°") + u.UnitTempText + QStringLiteral(") = "));
+  put("CheckBoxPatm", QStringLiteral("Luftdruck (") + u.UnitPresText + QStringLiteral(") = "));
+  const Shown trend = shown("CheckBoxtend");
+  captions_.set(QStringLiteral("CheckBoxtend"), trend.value.isEmpty() ? trendText(0) : trend.value);
+  put("CheckBoxVent", QStringLiteral("Wind (") + u.UnitVentText + QStringLiteral(") = "));
+  put("CheckBoxRafa", QStringLiteral("Böen (") + u.UnitVentText + QStringLiteral(") = "));
+  put("CheckBoxDire", QStringLiteral("Richtung (°) = "));
+  captions_.set(kPortButton, QStringLiteral("COM=") + QString::fromLatin1(settings_.port));
+  emit readingsChanged();
+}
+
+void MonitorSource::setStatus(const QString& text) {
+  captions_.set(kStatus, text);
+  emit readingsChanged();
+}
+
+void MonitorSource::countdown(int step) { setStatus(countdownText(step)); }
+
+void MonitorSource::applySettings() {
+  intervalMs_ = std::clamp(settings_.refreshMinutes, 1, 60) * 60000;
+  showCaptions();
+}
+
+void MonitorSource::SpinEditRafraichirChange(int minutes) {
+  settings_.refreshMinutes = std::clamp(minutes, 1, 60);
+  intervalMs_ = settings_.refreshMinutes * 60000;
+  if (timerActive()) restartTimer();
+}
+
+void MonitorSource::close() {
+  stop();
+  ++generation_;
+  link_.closeCommPort();
+  online_ = false;
+}
+
+// ---- port button and list ------------------------------------------------
+
+void MonitorSource::ButtonPortClick() {
+  portList_ = wiring_.portList ? wiring_.portList() : QStringList{PortList::kNoCom};
+  const QString current = PortList::portNameFromSetting(settings_.port);
+  portListSelection_ = static_cast<int>(portList_.indexOf(current));
+  if (portFromSettings_)
+    portFromSettings_ = false;
+  else
+    portListVisible_ = true;
+  emit readingsChanged();
+}
+
+void MonitorSource::ListBoxPortClick(int row) {
+  if (row < 0 || row >= portList_.size()) return;
+  portListSelection_ = row;
+  portListVisible_ = false;
+  const QString entry = portList_[row];
+  if (entry == PortList::kNoCom) {
+    close();
+    settings_.port = "0";
+    showCaptions();
+    emit hideRequested();
+    return;
+  }
+  settings_.port = PortList::settingForPortName(entry);
+  openConfiguredPort();
+}
+
+bool MonitorSource::samePortAsMain(const QString& device) const {
+  if (!wiring_.mainPortName) return false;
+  const QString main = wiring_.mainPortName();
+  if (PortList::isNoCom(main)) return false;
+  const QString mainDevice = PortList::devicePath(main);
+  if (mainDevice.isEmpty()) return false;
+  const QString a = QFileInfo(device).canonicalFilePath(), b = QFileInfo(mainDevice).canonicalFilePath();
+  return device == mainDevice || (!a.isEmpty() && a == b);
+}
+
+void MonitorSource::openConfiguredPort() {
+  close();
+  showCaptions();
+  const QString name = PortList::portNameFromSetting(settings_.port);
+  const QString device = stationDevicePath(name, wiring_.devDir);
+  QString reason;
+  if (device.isEmpty())
+    reason = QStringLiteral("no such port");
+  else if (samePortAsMain(device))
+    reason = QStringLiteral("in use as the transmitter port");
+  else if (!link_.openCommPort(device, station::kBaud))
+    reason = link_.lastError();
+  if (!reason.isEmpty()) {
+    setStatus(QStringLiteral("Fehler: COM-Port"));
+    context_.logLine(QStringLiteral("Fehler: COM-Port %1: %2").arg(name, reason));
+    return;
+  }
+  online_ = true;
+  refresh();
+}
+
+SourceController::Show MonitorSource::pick() {
+  if (PortList::isNoCom(PortList::portNameFromSetting(settings_.port))) {
+    showCaptions();
+    return Show::Always;
+  }
+  portFromSettings_ = true;
+  ButtonPortClick();
+  // The configured port by name, listed or not: a station on an adapter the
+  // list does not show can still be read.
+  if (portListSelection_ >= 0)
+    ListBoxPortClick(portListSelection_);
+  else
+    openConfiguredPort();
+  return Show::InPlaceUnlessMinimised;
+}
+
+// ---- the refresh ---------------------------------------------------------
+
+void MonitorSource::refresh() {
+  stop();
+  if (reading_) {
+    // Asked again while the station answers: once more when it is done.
+    refreshAgain_ = true;
+    return;
+  }
+  if (!link_.isOpen()) return;
+  if (context_.announcementPlaying()) {
+    companions_.RefreshPending = true;
+    return;
+  }
+  doRefresh();
+}
+
+void MonitorSource::doRefresh() {
+  reading_ = true;
+  const unsigned generation = generation_;
+  captions_.set(kVersion, QStringLiteral("DLL-Version: ") + QString::number(link_.dllVersion(), 'f', 3));
+  countdown(6);
+  using Step = bool (MonitorSource::*)();
+  const Step steps[] = {&MonitorSource::readInsideTemp, &MonitorSource::readOutsideTemp,
+                        &MonitorSource::readBarometer,  &MonitorSource::readTrend,
+                        &MonitorSource::readWind,       &MonitorSource::readDirection};
+  int countdownStep = 5;
+  bool ok = true;
+  for (const Step step : steps) {
+    ok = (this->*step)();
+    // Port changed or closed while the station answered: that read is void.
+    if (generation != generation_) break;
+    if (!ok) {
+      stationFault();
+      break;
+    }
+    showCaptions();
+    if (countdownStep > 0) countdown(countdownStep--);
+  }
+  if (ok && generation == generation_) {
+    const QString time = wiring_.timeText ? wiring_.timeText() : QString();
+    QString done = QStringLiteral("Weather Monitor-Lesen abgeschlossen");
+    if (!time.isEmpty()) done += QStringLiteral(" (") + time + QStringLiteral(" )");
+    setStatus(done);
+    intervalMs_ = std::clamp(settings_.refreshMinutes, 1, 60) * 60000;
+    restartTimer();
+  }
+  reading_ = false;
+  emit readingsChanged();
+  if (refreshAgain_) {
+    refreshAgain_ = false;
+    again_.start(0, false);
+  }
+}
+
+void MonitorSource::stationFault() {
+  if (online_) context_.logLine(QStringLiteral("Fehler: Weather Monitor: ") + link_.lastError());
+  online_ = false;
+  setStatus(QStringLiteral("Fehler: Weather Monitor"));
+  // The station may come back: keep polling.
+  restartTimer();
+}
+
+bool MonitorSource::readInsideTemp() {
+  const auto answer = link_.insideTemp();
+  if (!answer.answered || !answer.value) return false;
+  const double t = temperature(*answer.value);
+  const UnitFactors& u = context_.units;
+  // An inside reading this low means the console is not measuring.
+  if (t < -70 * u.UnitTempFactor + u.UnitTempOffset) return false;
+  online_ = true;
+  snapshot_.TempInt = t;
+  show("CheckBoxTint", u.temperatureText(t), !ValidityLimits::temperature(t, u));
+  return true;
+}
+
+bool MonitorSource::readOutsideTemp() {
+  const auto answer = link_.outsideTemp();
+  if (!answer.answered) return false;
+  const UnitFactors& u = context_.units;
+  snapshot_.TempExt = answer.value ? temperature(*answer.value) : kNoValue;
+  show("CheckBoxText", answer.value ? u.temperatureText(snapshot_.TempExt) : kAbsent,
+       !ValidityLimits::temperature(snapshot_.TempExt, u));
+  return true;
+}
+
+bool MonitorSource::readBarometer() {
+  const auto answer = link_.barometer();
+  if (!answer.answered) return false;
+  const UnitFactors& u = context_.units;
+  double p = kNoValue;
+  if (answer.value) p = u.inHg() ? *answer.value : *answer.value / kInHgPerHpa;
+  snapshot_.PresAtm = p;
+  show("CheckBoxPatm", answer.value ? u.pressureText(p) : kAbsent, !ValidityLimits::pressure(p, u));
+  return true;
+}
+
+bool MonitorSource::readTrend() {
+  const auto answer = link_.barometerTrend();
+  if (!answer.answered) return false;
+  // An unknown tendency keeps the last one rather than claiming "steady".
+  if (answer.value) {
+    snapshot_.PreTend = static_cast<std::uint8_t>(*answer.value);
+    show("CheckBoxtend", trendText(*answer.value), false);
+  }
+  return true;
+}
+
+bool MonitorSource::readWind() {
+  const auto answer = link_.windSpeed();
+  if (!answer.answered) return false;
+  const UnitFactors& u = context_.units;
+  const auto inUserUnit = [&u](double mph) { return u.mph() ? mph : mph * kKmhPerMph; };
+  const double v = answer.value ? inUserUnit(*answer.value) : kNoValue;
+  snapshot_.VitVent = v;
+  const bool good = ValidityLimits::wind(v, u);
+  if (good) gusts_.add(*answer.value);
+  show("CheckBoxVent", answer.value ? u.windText(v) : kAbsent, !good);
+  snapshot_.VitRafa = inUserUnit(gusts_.gustMph());
+  show("CheckBoxRafa", u.windText(snapshot_.VitRafa), false);
+  return true;
+}
+
+bool MonitorSource::readDirection() {
+  const auto answer = link_.windDirection();
+  if (!answer.answered) return false;
+  if (answer.value) {
+    snapshot_.DirVent = *answer.value & 0x8FFF;
+    show("CheckBoxDire", QString::number(snapshot_.DirVent), false);
+  } else {
+    show("CheckBoxDire", kAbsent, true);
+  }
+  return true;
+}
+
+// ---- the hourly line -----------------------------------------------------
+
+bool MonitorSource::hourlyLog(int /*hour*/, int minute) {
+  if (minute != 0 || !online_ || !settings_.hourlyLog) return false;
+  if (!wiring_.chosen || !wiring_.chosen()) return false;
+  const WeatherSnapshot& s = snapshot_;
+  context_.logLine(QStringLiteral("Meteo MonII") + " Tinn=" + whole(s.TempInt) + " Taus=" + whole(s.TempExt) +
+                   " Datm=" + whole(s.PresAtm) + " Wind=" + whole(s.VitVent) + QStringLiteral(" Böen=") +
+                   whole(s.VitRafa) + " Richtung=" + QString::number(s.DirVent));
+  return true;
+}
+
+}  // namespace parlhora

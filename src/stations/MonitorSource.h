@@ -1,0 +1,125 @@
+#pragma once
+
+#include <QStringList>
+#include <functional>
+#include <map>
+
+#include "platform/ClockTimer.h"
+#include "stations/GustRing.h"
+#include "stations/StationLink.h"
+#include "weather/MonitorSettings.h"
+#include "weather/TimedSource.h"
+
+namespace parlhora {
+
+class StationPort;
+
+/// The Weather Monitor II source (TFormMeteo's behaviour): reads the
+/// station live through StationLink on TimerMeteo, fills the snapshot in
+/// the user's units, keeps the gust ring, and offers the window's port
+/// button and list. The station's readings count as taken now (no data
+/// time); ready() is MonOnline. A refresh lets events run while the
+/// station answers, so an announcement due meanwhile starts on time.
+/// Core thread only; context, settings and port must outlive it.
+class MonitorSource final : public TimedSource {
+  Q_OBJECT
+
+ public:
+  /// What the source borrows from the rest of the program.
+  struct Wiring {
+    /// The main window's port list ("No COM" first), copied by ButtonPort.
+    std::function<QStringList()> portList;
+    /// The program's own serial port name ("COM3", "ttyUSB0", "No COM"):
+    /// the station may not use the same device.
+    std::function<QString()> mainPortName;
+    /// RadioButtonMON is checked (the hourly line is written only then).
+    std::function<bool()> chosen;
+    /// The main window's time field (EditTime); empty = no time shown.
+    std::function<QString()> timeText;
+    /// Where port names are looked up as devices.
+    QString devDir = QStringLiteral("/dev");
+  };
+
+  static constexpr int kFirstIntervalMs = 1000;
+
+  MonitorSource(SourceContext& context, MonitorSettings& settings, StationPort& port, Wiring wiring,
+                QObject* parent = nullptr);
+  ~MonitorSource() override;
+
+  /// TimerMeteoTimer.
+  void refresh() override;
+  /// RadioButtonMONClick: opens the configured port and reads; shows the
+  /// window in place, or at the weather-window place when no port is set.
+  Show pick() override;
+  void applySettings() override;
+  void unitsChanged() override { showCaptions(); }
+  void close() override;
+  bool ready() const override { return online_; }
+  bool hasDataTime() const override { return false; }
+  const ReadingBoxes& boxes() const override { return settings_.boxes; }
+
+  /// Copies the port list; shows it unless the chooser asked for the
+  /// configured port.
+  void ButtonPortClick();
+  /// The user (or the chooser) picked row `row` of ListBoxPort.
+  void ListBoxPortClick(int row);
+  void SpinEditRafraichirChange(int minutes);
+  /// The window shows: captions get the current unit texts.
+  void FormShow() { showCaptions(); }
+
+  /// The scheduler's hourly step: logs the readings at minute 0 when this
+  /// source is chosen, CheckBoxlog is ticked and the station is online.
+  /// True when a line was written.
+  bool hourlyLog(int hour, int minute);
+
+  bool online() const { return online_; }
+  const QStringList& portList() const { return portList_; }
+  bool portListVisible() const { return portListVisible_; }
+  int portListSelection() const { return portListSelection_; }
+  QString statusText() const { return captions_.text(QStringLiteral("StaticTextStatus")); }
+
+ signals:
+  /// "No COM" was picked: the window hides.
+  void hideRequested();
+
+ protected:
+  void doRefresh() override;
+
+ private:
+  struct Shown {
+    QString value;
+    bool red = false;
+  };
+
+  void openConfiguredPort();
+  bool samePortAsMain(const QString& device) const;
+  void setStatus(const QString& text);
+  void countdown(int step);
+  void stationFault();
+  void show(const char* name, const QString& value, bool red);
+  void showCaptions();
+  bool readInsideTemp();
+  bool readOutsideTemp();
+  bool readBarometer();
+  bool readTrend();
+  bool readWind();
+  bool readDirection();
+  double temperature(double fahrenheit) const;
+
+  MonitorSettings& settings_;
+  Wiring wiring_;
+  StationLink link_;
+  GustRing gusts_;
+  ClockTimer again_;
+  std::map<QString, Shown> shown_;
+  QStringList portList_;
+  int portListSelection_ = -1;
+  bool portListVisible_ = false;
+  bool portFromSettings_ = false;
+  bool online_ = false;
+  bool reading_ = false;
+  bool refreshAgain_ = false;
+  unsigned generation_ = 0;
+};
+
+}  // namespace parlhora
