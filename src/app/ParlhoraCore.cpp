@@ -20,6 +20,10 @@ ParlhoraCore::ParlhoraCore(PlatformSet platform, Options options)
       announcer_(platform_, settings_, status_, log_, weather_.speech(), noLink_, noRecorder_) {
   announcer_.setLoadSettings([this] { LoadSettings(); });
   announcer_.setHourlyLog([this](int hour, int minute) { return weather_.hourlyLog(hour, minute); });
+  SerialControl& serial = announcer_.serial();
+  Scheduler& scheduler = announcer_.scheduler();
+  weather_.setClockView({[&serial] { return serial.portList(); }, [&serial] { return serial.portName(); },
+                         [&scheduler] { return scheduler.editTime(); }});
 }
 
 ParlhoraCore::~ParlhoraCore() = default;

@@ -9,6 +9,7 @@ WeatherService::WeatherService(PlatformSet& platform, AnnouncerSettings& setting
     : settings_(settings),
       context_{platform.clock, platform.notifier, units_, platform.programFolder, platform.weatherFolder,
                std::move(announcementPlaying), [&log](const QString& line) { log.AppendLogLine(line); }},
+      platform_(platform),
       composer_(registry_, settings.source, units_, settings.announcement, platform.clock) {
   registerSources();
 }
@@ -66,9 +67,9 @@ void WeatherService::unitClicked(UnitButton button) {
 }
 
 bool WeatherService::hourlyLog(int hour, int minute) {
-  (void)hour;
-  (void)minute;
-  return false;
+  bool written = false;
+  registry_.forEach([&](SourceController& s) { written = s.hourlyLog(hour, minute) || written; });
+  return written;
 }
 
 }  // namespace parlhora

@@ -1,12 +1,14 @@
 #pragma once
 
 #include <QObject>
+#include <QStringList>
 #include <memory>
 #include <vector>
 
 #include "app/AnnouncerSettings.h"
 #include "platform/PlatformSet.h"
 #include "audio/WeatherComposer.h"
+#include "stations/MonitorSource.h"
 #include "weather/SourceContext.h"
 #include "weather/SourceController.h"
 #include "weather/SourceRegistry.h"
@@ -51,6 +53,15 @@ class WeatherService : public QObject {
   /// The scheduler's hourly weather line (Weather Monitor II only).
   bool hourlyLog(int hour, int minute);
 
+  /// What a source may see of the speaking clock: the main port (the
+  /// station may not use it) and the time box. Given once the announcer exists.
+  struct ClockView {
+    std::function<QStringList()> portList;
+    std::function<QString()> mainPortName;
+    std::function<QString()> timeText;
+  };
+  void setClockView(ClockView view) { clockView_ = std::move(view); }
+
  signals:
   /// The chooser picked `source`; its window shows as `show` says.
   void sourcePicked(WeatherSource source, SourceController::Show show);
@@ -60,11 +71,14 @@ class WeatherService : public QObject {
 
  private:
   void registerSources();
+  MonitorSource::Wiring monitorWiring();
   void add(std::unique_ptr<SourceController> source);
 
   AnnouncerSettings& settings_;
   UnitFactors units_;
   SourceContext context_;
+  PlatformSet& platform_;
+  ClockView clockView_;
   std::vector<std::unique_ptr<SourceController>> owned_;
   SourceRegistry registry_;
   WeatherComposer composer_;

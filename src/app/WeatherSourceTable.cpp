@@ -1,14 +1,24 @@
 #include "app/WeatherService.h"
+#include "stations/MonitorSource.h"
 #include "weather/PlaceholderSource.h"
 
 namespace parlhora {
+
+MonitorSource::Wiring WeatherService::monitorWiring() {
+  MonitorSource::Wiring w;
+  w.portList = [this] { return clockView_.portList ? clockView_.portList() : QStringList(); };
+  w.mainPortName = [this] { return clockView_.mainPortName ? clockView_.mainPortName() : QString(); };
+  w.chosen = [this] { return settings_.source == WeatherSource::MON; };
+  w.timeText = [this] { return clockView_.timeText ? clockView_.timeText() : QString(); };
+  return w;
+}
 
 // One line per source. A source that has not landed stands in as a
 // placeholder: it has its timer and boxes but is never ready.
 void WeatherService::registerSources() {
   using S = WeatherSource;
   auto& s = settings_;
-  add(std::make_unique<PlaceholderSource>(S::MON, context_, s.monitor.boxes, s.monitor.refreshMinutes));
+  add(std::make_unique<MonitorSource>(context_, s.monitor, platform_.stationPort, monitorWiring()));
   add(std::make_unique<PlaceholderSource>(S::W23, context_, s.w23.boxes, s.w23.refreshMinutes));
   add(std::make_unique<PlaceholderSource>(S::W28, context_, s.w28.boxes, s.w28.refreshMinutes));
   add(std::make_unique<PlaceholderSource>(S::APRS, context_, s.aprs.boxes, s.aprs.refreshMinutes));

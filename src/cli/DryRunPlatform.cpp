@@ -21,7 +21,7 @@ DryRunPlatform::DryRunPlatform(const QString& programFolder, const QDateTime& st
 }
 
 PlatformSet DryRunPlatform::set(Notifier& notifier) {
-  return PlatformSet{clock_, *device_, lines_, notifier, autostart_, store_, programFolder_, {}};
+  return PlatformSet{clock_, *device_, lines_, notifier, autostart_, store_, station_, programFolder_, {}};
 }
 
 }  // namespace parlhora

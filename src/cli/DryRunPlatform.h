@@ -10,6 +10,7 @@
 #include "platform/VirtualClock.h"
 #include "platform/backends/FileWaveOut.h"
 #include "platform/backends/PosixSettingsStore.h"
+#include "platform/backends/TermiosStationPort.h"
 #include "platform/backends/TraceSerialLines.h"
 
 namespace parlhora {
@@ -47,6 +48,8 @@ class DryRunPlatform {
   FileWaveOut* file_ = nullptr;
   NoAutostart autostart_;
   PosixSettingsStore store_;
+  // The weather station is read for real, so a dry run speaks its readings.
+  TermiosStationPort station_;
 };
 
 }  // namespace parlhora

@@ -5,6 +5,7 @@
 #include "gui/TForm1.h"
 #include "gui/TFormCOM.h"
 #include "gui/TFormInfo.h"
+#include "gui/TFormMeteo.h"
 #include "gui/WindowSet.h"
 
 namespace parlhora {
@@ -25,6 +26,7 @@ void CoreBinding::loaded() {
   windows_.info().setVersion(QString::fromLatin1(kVersion));
   main_.loaded();
   windows_.com().loadFromModel();
+  windows_.monitor().loadFromModel();
   com_.showPorts();
   windows_.showAfterLoad();
   windows_.applyWeatherVisibility();

@@ -9,14 +9,9 @@
 
 namespace parlhora {
 
-TFormMeteo::TFormMeteo(QWidget* parent) : QWidget(parent), ui_(std::make_unique<Ui::TFormMeteo>()) {
-  ui_->setupUi(this);
-}
-
 TFormMeteo::TFormMeteo(MonitorSource& source, MonitorSettings& settings, QWidget* parent)
-    : TFormMeteo(parent) {
-  source_ = &source;
-  settings_ = &settings;
+    : QWidget(parent), ui_(std::make_unique<Ui::TFormMeteo>()), source_(source), settings_(settings) {
+  ui_->setupUi(this);
   bind();
   loadFromModel();
   showReadings();
@@ -25,7 +20,7 @@ TFormMeteo::TFormMeteo(MonitorSource& source, MonitorSettings& settings, QWidget
 TFormMeteo::~TFormMeteo() = default;
 
 void TFormMeteo::bind() {
-  ReadingBoxes& b = settings_->boxes;
+  ReadingBoxes& b = settings_.boxes;
   const auto box = [this](QCheckBox* check, bool& field) {
     connect(check, &QCheckBox::clicked, this, [&field](bool on) { field = on; });
   };
@@ -36,19 +31,18 @@ void TFormMeteo::bind() {
   box(ui_->CheckBoxVent, b.vitVent);
   box(ui_->CheckBoxRafa, b.vitRafa);
   box(ui_->CheckBoxDire, b.dirVent);
-  box(ui_->CheckBoxlog, settings_->hourlyLog);
+  box(ui_->CheckBoxlog, settings_.hourlyLog);
   connect(ui_->SpinEditRafraichir, &QSpinBox::valueChanged, this,
-          [this](int minutes) { source_->SpinEditRafraichirChange(minutes); });
+          [this](int minutes) { source_.SpinEditRafraichirChange(minutes); });
   connect(ui_->ButtonPort, &QPushButton::clicked, this, &TFormMeteo::ButtonPortClick);
   // itemClicked, not currentRowChanged: showing the list moves the selection too.
   connect(ui_->ListBoxPort, &QListWidget::itemClicked, this, &TFormMeteo::ListBoxPortClick);
-  connect(source_, &SourceController::readingsChanged, this, &TFormMeteo::showReadings);
-  connect(source_, &MonitorSource::hideRequested, this, &QWidget::hide);
+  connect(&source_, &SourceController::readingsChanged, this, &TFormMeteo::showReadings);
+  connect(&source_, &MonitorSource::hideRequested, this, &QWidget::hide);
 }
 
 void TFormMeteo::loadFromModel() {
-  if (!settings_) return;
-  const ReadingBoxes& b = settings_->boxes;
+  const ReadingBoxes& b = settings_.boxes;
   ui_->CheckBoxTint->setChecked(b.tempInt);
   ui_->CheckBoxText->setChecked(b.tempExt);
   ui_->CheckBoxPatm->setChecked(b.presAtm);
@@ -56,13 +50,13 @@ void TFormMeteo::loadFromModel() {
   ui_->CheckBoxVent->setChecked(b.vitVent);
   ui_->CheckBoxRafa->setChecked(b.vitRafa);
   ui_->CheckBoxDire->setChecked(b.dirVent);
-  ui_->CheckBoxlog->setChecked(settings_->hourlyLog);
+  ui_->CheckBoxlog->setChecked(settings_.hourlyLog);
   const QSignalBlocker block(ui_->SpinEditRafraichir);
-  ui_->SpinEditRafraichir->setValue(settings_->refreshMinutes);
+  ui_->SpinEditRafraichir->setValue(settings_.refreshMinutes);
 }
 
 void TFormMeteo::showReadings() {
-  for (const Captions::Caption& c : source_->captions().all()) {
+  for (const Captions::Caption& c : source_.captions().all()) {
     QWidget* control = findChild<QWidget*>(c.name);
     if (auto* button = qobject_cast<QAbstractButton*>(control))
       button->setText(c.text);
@@ -75,25 +69,25 @@ void TFormMeteo::showReadings() {
   const QSignalBlocker block(ui_->ListBoxPort);
   QStringList shownPorts;
   for (int i = 0; i < ui_->ListBoxPort->count(); ++i) shownPorts << ui_->ListBoxPort->item(i)->text();
-  if (shownPorts != source_->portList()) {
+  if (shownPorts != source_.portList()) {
     ui_->ListBoxPort->clear();
-    ui_->ListBoxPort->addItems(source_->portList());
+    ui_->ListBoxPort->addItems(source_.portList());
   }
-  ui_->ListBoxPort->setCurrentRow(source_->portListSelection());
-  ui_->ListBoxPort->setVisible(source_->portListVisible());
+  ui_->ListBoxPort->setCurrentRow(source_.portListSelection());
+  ui_->ListBoxPort->setVisible(source_.portListVisible());
 }
 
 void TFormMeteo::ButtonPortClick() {
-  if (source_) source_->ButtonPortClick();
+  source_.ButtonPortClick();
 }
 
 void TFormMeteo::ListBoxPortClick() {
   const int row = ui_->ListBoxPort->currentRow();
-  if (source_ && row >= 0) source_->ListBoxPortClick(row);
+  if (row >= 0) source_.ListBoxPortClick(row);
 }
 
 void TFormMeteo::showEvent(QShowEvent* event) {
-  if (source_) source_->FormShow();
+  source_.FormShow();
   emit shown();
   QWidget::showEvent(event);
 }

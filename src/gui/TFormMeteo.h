@@ -22,9 +22,6 @@ class TFormMeteo : public QWidget {
 
  public:
   TFormMeteo(MonitorSource& source, MonitorSettings& settings, QWidget* parent = nullptr);
-  /// Layout only, bound to nothing: for the window set until the source
-  /// is wired in there.
-  explicit TFormMeteo(QWidget* parent = nullptr);
   ~TFormMeteo() override;
   TFormMeteo(const TFormMeteo&) = delete;
   TFormMeteo& operator=(const TFormMeteo&) = delete;
@@ -48,8 +45,8 @@ class TFormMeteo : public QWidget {
   void showReadings();
 
   std::unique_ptr<Ui::TFormMeteo> ui_;
-  MonitorSource* source_ = nullptr;
-  MonitorSettings* settings_ = nullptr;
+  MonitorSource& source_;
+  MonitorSettings& settings_;
 };
 
 }  // namespace parlhora

@@ -4,6 +4,7 @@
 
 #include "app/AnnouncerSettings.h"
 #include "app/ParlhoraCore.h"
+#include "stations/MonitorSource.h"
 #include "gui/TForm1.h"
 #include "gui/TFormCOM.h"
 #include "gui/TFormChoixMeteo.h"
@@ -22,6 +23,16 @@
 
 namespace parlhora {
 
+namespace {
+
+// The controller a source window shows; every source is registered.
+template <typename T>
+T& sourceAs(ParlhoraCore& core, WeatherSource id) {
+  return *qobject_cast<T*>(core.weather().source(id));
+}
+
+}  // namespace
+
 WindowSet::WindowSet(ParlhoraCore& core, Notifier& notifier)
     : settings_(core.settings()),
       weather_(core.weather()),
@@ -30,7 +41,8 @@ WindowSet::WindowSet(ParlhoraCore& core, Notifier& notifier)
                                                     core.programFolder()},
                                      notifier)),
       info_(std::make_unique<TFormInfo>()),
-      monitor_(std::make_unique<TFormMeteo>()),
+      monitor_(std::make_unique<TFormMeteo>(sourceAs<MonitorSource>(core, WeatherSource::MON),
+                                            core.settings().monitor)),
       chooser_(std::make_unique<TFormChoixMeteo>(core.weather())),
       w23_(std::make_unique<TFormMeteoW23>()),
       w28_(std::make_unique<TFormMeteoW28>()),

@@ -9,6 +9,7 @@ class Clock;
 class Notifier;
 class SerialLines;
 class SettingsStore;
+class StationPort;
 class WaveOut;
 
 /// The platform facilities the core runs on, borrowed for the core's
@@ -21,6 +22,7 @@ struct PlatformSet {
   Notifier& notifier;
   Autostart& autostart;
   SettingsStore& settingsStore;
+  StationPort& stationPort;  // the weather station's data lines
   QString programFolder;
   QString weatherFolder;  // empty when it could not be created
 };

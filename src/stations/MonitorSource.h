@@ -70,7 +70,7 @@ class MonitorSource final : public TimedSource {
   /// The scheduler's hourly step: logs the readings at minute 0 when this
   /// source is chosen, CheckBoxlog is ticked and the station is online.
   /// True when a line was written.
-  bool hourlyLog(int hour, int minute);
+  bool hourlyLog(int hour, int minute) override;
 
   bool online() const { return online_; }
   const QStringList& portList() const { return portList_; }

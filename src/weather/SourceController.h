@@ -53,6 +53,12 @@ class SourceController : public QObject {
   virtual QString errorText() const { return errorText_; }
   /// The Monitor II has no data time: its data count as taken now.
   virtual bool hasDataTime() const { return true; }
+  /// The scheduler's hourly weather line; true if one was written.
+  virtual bool hourlyLog(int hour, int minute) {
+    (void)hour;
+    (void)minute;
+    return false;
+  }
 
   const WeatherSnapshot& snapshot() const { return snapshot_; }
   const SnapshotCompanions& companions() const { return companions_; }

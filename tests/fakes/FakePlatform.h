@@ -6,6 +6,7 @@
 #include "fakes/FakeAutostart.h"
 #include "fakes/FakeNotifier.h"
 #include "fakes/FakeSerialLines.h"
+#include "fakes/NoStationPort.h"
 #include "fakes/FakeWaveOut.h"
 #include "platform/PlatformSet.h"
 #include "platform/VirtualClock.h"
@@ -20,7 +21,9 @@ struct FakePlatform {
                FakeWaveOut::Mode mode = FakeWaveOut::Mode::PlayTime)
       : programFolder(folder), clock(start), waveOut(clock, mode), store(folder) {}
 
-  PlatformSet set() { return PlatformSet{clock, waveOut, serial, notifier, autostart, store, programFolder, {}}; }
+  PlatformSet set() {
+    return PlatformSet{clock, waveOut, serial, notifier, autostart, store, station, programFolder, {}};
+  }
 
   QString programFolder;
   VirtualClock clock;
@@ -29,6 +32,7 @@ struct FakePlatform {
   FakeNotifier notifier;
   FakeAutostart autostart;
   PosixSettingsStore store;
+  NoStationPort station;
 };
 
 }  // namespace parlhora

@@ -10,8 +10,9 @@ SystemPlatform::SystemPlatform(const QString& home, const QString& program, cons
       settingsStore(paths.programFolder()) {}
 
 PlatformSet SystemPlatform::set(Notifier& notifier) {
-  return PlatformSet{clock,    waveOut,       serialLines,           notifier,
-                     autostart, settingsStore, paths.programFolder(), paths.weatherFolder()};
+  return PlatformSet{clock,         waveOut,     serialLines,           notifier,
+                     autostart,     settingsStore, stationPort, paths.programFolder(),
+                     paths.weatherFolder()};
 }
 
 }  // namespace parlhora

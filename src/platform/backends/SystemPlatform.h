@@ -10,6 +10,7 @@
 #include "platform/backends/PosixSettingsStore.h"
 #include "platform/backends/SystemClock.h"
 #include "platform/backends/TermiosSerialLines.h"
+#include "platform/backends/TermiosStationPort.h"
 #include "platform/backends/XdgAutostart.h"
 #include "platform/backends/XdgPaths.h"
 
@@ -37,6 +38,7 @@ class SystemPlatform {
   TermiosSerialLines serialLines;
   XdgAutostart autostart;
   PosixSettingsStore settingsStore;
+  TermiosStationPort stationPort;
 };
 
 }  // namespace parlhora

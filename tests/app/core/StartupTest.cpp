@@ -80,7 +80,8 @@ class UnreadableStore final : public SettingsStore {
 };
 
 PlatformSet platformOf(CoreRig& rig, SettingsStore& store) {
-  return {rig.clock, rig.waveOut, rig.serial, rig.notifier, rig.autostart, store, rig.home.path(), {}};
+  PlatformSet set = rig.platform.set();
+  return {set.clock, set.waveOut, set.serialLines, set.notifier, set.autostart, store, set.stationPort, set.programFolder, {}};
 }
 
 ParlhoraCore::Options existingFile() {

@@ -6,9 +6,9 @@
 #include <memory>
 
 #include "MonitorRig.h"
-#include "platform/SystemClock.h"
-#include "platform/TermiosSerialLines.h"
-#include "platform/TermiosStationPort.h"
+#include "platform/backends/SystemClock.h"
+#include "platform/backends/TermiosSerialLines.h"
+#include "platform/backends/TermiosStationPort.h"
 
 // The station simulator on a real pseudo-terminal, read by the source
 // through the real termios port and the real clock.

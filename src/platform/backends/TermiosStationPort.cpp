@@ -1,4 +1,4 @@
-#include "platform/TermiosStationPort.h"
+#include "platform/backends/TermiosStationPort.h"
 
 #include <fcntl.h>
 #include <poll.h>
