@@ -47,7 +47,7 @@ SayOptions parseSay(const QStringList& args) {
 
 // Runs one announcement on `clock` until it is over (or a generous bound
 // passes: a stuck one is ended by the safety reset long before).
-bool announce(ParlhoraCore& core, Clock& clock, const QDateTime& at, bool& failed,
+bool announce(ParlhoraCore& core, Clock& clock, const QDateTime& at, bool& failed, bool& announcing,
               const std::function<void(int)>& advance) {
   core.status().addListener([&](const QString& text) {
     if (text.startsWith("Err") || text.startsWith("Feh") || text.startsWith("feh")) failed = true;
@@ -58,6 +58,7 @@ bool announce(ParlhoraCore& core, Clock& clock, const QDateTime& at, bool& faile
   // the DCD box on must hold this announcement back too.
   core.announcer().serial().poll();
   core.announcer().sequencer().setTime(SpokenTime::from(at.isValid() ? at : clock.now()));
+  announcing = true;
   core.announcer().sequencer().Button1Click();
   const std::int64_t limit = clock.monotonicMs() + 10 * 60 * 1000;
   while (core.announcer().sequencer().busy() && clock.monotonicMs() < limit) advance(50);
@@ -75,8 +76,11 @@ int runSayCommand(const QStringList& args, const QString& programFolder, QTextSt
     return 2;
   }
   const bool virtualRun = options.dryRun || !options.outFile.isEmpty();
+  // Only the announcement's own events: reading the weather before it
+  // waits and polls too.
+  bool announcing = false;
   auto print = [&](const QString& line) {
-    if (options.dryRun) out << line << Qt::endl;
+    if (options.dryRun && announcing) out << line << Qt::endl;
   };
 
   // A beep or a box ("Fehler: COM-Port") means the announcement did not go
@@ -101,7 +105,7 @@ int runSayCommand(const QStringList& args, const QString& programFolder, QTextSt
     core.announcer().setPieceObserver([&](WaveOrigin origin, const QString& what) {
       print(origin == WaveOrigin::Resource ? "piece " + what.toLower() : "file " + what);
     });
-    const bool ok = announce(core, clock, start, failed, [&](int ms) { clock.runFor(ms); });
+    const bool ok = announce(core, clock, start, failed, announcing, [&](int ms) { clock.runFor(ms); });
     if (platform.file() && !platform.file()->finish()) {
       err << "say: cannot write " << options.outFile << Qt::endl;
       return 1;
@@ -112,7 +116,7 @@ int runSayCommand(const QStringList& args, const QString& programFolder, QTextSt
   SystemPlatform system(programFolder, programFolder, {});
   ParlhoraCore core(system.set(notifier), coreOptions);
   core.status().addListener([&](const QString& text) { out << text << Qt::endl; });
-  return announce(core, system.clock, options.at, failed, [&](int ms) { system.clock.waitMs(ms); }) ? 0 : 1;
+  return announce(core, system.clock, options.at, failed, announcing, [&](int ms) { system.clock.waitMs(ms); }) ? 0 : 1;
 }
 
 int runScheduleCommand(const QStringList& args, const QString& programFolder, QTextStream& out,

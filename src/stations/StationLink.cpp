@@ -70,7 +70,10 @@ std::optional<char> StationLink::receiveByte(std::int64_t deadline) {
 bool StationLink::receive(QByteArray& into, int size, std::int64_t deadline) {
   while (into.size() < size) {
     if (clock_.monotonicMs() >= deadline) return fail(QStringLiteral("no answer"));
-    const auto chunk = port_.read(static_cast<int>(size - into.size()), 0);
+    // A short wait on the line itself as well as on the clock: on a virtual
+    // clock (a dry run) the deadline would otherwise pass before a real
+    // station at 2400 baud could answer.
+    const auto chunk = port_.read(static_cast<int>(size - into.size()), kLineWaitMs);
     if (!chunk) return fail(QStringLiteral("port lost"));
     into += *chunk;
     if (chunk->isEmpty()) clock_.waitMs(kPollMs);

@@ -35,6 +35,7 @@ class StationLink {
   static constexpr int kCallTimeoutMs = 2000;
   static constexpr int kAttempts = 3;
   static constexpr int kPollMs = 10;
+  static constexpr int kLineWaitMs = 5;  // real time on the port per poll
   /// Bytes skipped looking for an ACK or a packet start before giving up.
   static constexpr int kMaxSkipped = 2 * station::kPacketSize;
   /// GetDllVersion of this implementation.
