@@ -28,7 +28,8 @@ int runHeadless(const QString& home, const QString& program, const QStringList& 
   options.settingsExisted = QFileInfo::exists(QDir(folder).filePath("parlhora.ini"));
   options.logExisted = QFileInfo::exists(QDir(folder).filePath("parlhora.log"));
   ParlhoraCore core(PlatformSet{system.clock, system.waveOut, system.serialLines, notifier, system.autostart,
-                                system.settingsStore, folder, system.paths.weatherFolder()},
+                                system.settingsStore, folder, system.paths.weatherFolder(), &system.sharedLink,
+                                &system.recorder},
                     options);
   corePointer = &core;
   core.log().setEcho([&](const QString& line) { out << line << Qt::endl; });

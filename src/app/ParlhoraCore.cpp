@@ -19,7 +19,9 @@ ParlhoraCore::ParlhoraCore(PlatformSet platform, Options options)
       engine_(platform.waveOut, platform.clock, platform.notifier),
       serial_(platform.serialLines, platform.notifier, settings_.lines),
       keying_(serial_),
-      sequencer_(engine_, platform.clock, keying_, noHooks_, noWeather_, settings_.announcement),
+      cooperation_(sequencer_, platform.clock, platform.notifier, platform.sharedLink, platform.recorder,
+                   settings_.mainWindow.recorderPath),
+      sequencer_(engine_, platform.clock, keying_, cooperation_, noWeather_, settings_.announcement),
       scheduler_(platform.clock, settings_.schedule, settings_.announcement),
       soundCard_(platform.waveOut, platform.notifier),
       jingles_(settings_.announcement, platform.notifier) {
@@ -28,6 +30,12 @@ ParlhoraCore::ParlhoraCore(PlatformSet platform, Options options)
   sequencer_.setStatusSink([this](const QString& text) { status_.set(text); });
   sequencer_.setStateChanged([this] { notifyChanged(); });
   sequencer_.setLoading(true);
+  cooperation_.setWiring({[this] { return status_.text(); },
+                          [this](const QString& text) { status_.set(text); },
+                          // Before the load a line would rewrite parlhora.log without its old lines.
+                          [this](const QString& text) {
+                            if (loaded()) log_.AppendLogLine(text);
+                          }});
 
   serial_.startAnnouncement = [this] { sequencer_.Button1Click(); };
   serial_.busy = [this] { return sequencer_.busy(); };
@@ -51,6 +59,7 @@ ParlhoraCore::~ParlhoraCore() {
 }
 
 void ParlhoraCore::FormCreate() {
+  cooperation_.startLink();
   serial_.ListSerialPorts();
   scheduler_.start();
 }
@@ -119,6 +128,7 @@ void ParlhoraCore::FormClose() {
   engine_.closeDevice();
   engine_.Free_unlock();
   serial_.ClosePortLines();
+  cooperation_.stopLink();
 }
 
 void ParlhoraCore::saveOnMinimise() {

@@ -16,6 +16,7 @@
 #include "audio/SoundCardPanel.h"
 #include "audio/WaveEngine.h"
 #include "audio/WeatherSpeech.h"
+#include "link/CooperationService.h"
 #include "serial/SerialControl.h"
 
 namespace parlhora {
@@ -81,6 +82,7 @@ class ParlhoraCore {
   SerialControl& serial() { return serial_; }
   SoundCardPanel& soundCard() { return soundCard_; }
   JingleFiles& jingles() { return jingles_; }
+  CooperationService& cooperation() { return cooperation_; }
   Clock& clock() { return platform_.clock; }
   const QString& programFolder() const { return platform_.programFolder; }
   const QString& weatherFolder() const { return platform_.weatherFolder; }
@@ -107,7 +109,7 @@ class ParlhoraCore {
   WaveEngine engine_;
   SerialControl serial_;
   SerialKeying keying_;
-  AnnouncementHooks noHooks_;
+  CooperationService cooperation_;
   WeatherSpeech noWeather_;
   Sequencer sequencer_;
   Scheduler scheduler_;

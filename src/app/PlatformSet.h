@@ -7,8 +7,10 @@ namespace parlhora {
 class Autostart;
 class Clock;
 class Notifier;
+class RecorderChannel;
 class SerialLines;
 class SettingsStore;
+class SharedLink;
 class WaveOut;
 
 /// The platform facilities the core runs on, borrowed for the core's
@@ -23,6 +25,8 @@ struct PlatformSet {
   SettingsStore& settingsStore;
   QString programFolder;
   QString weatherFolder;  // empty when it could not be created
+  SharedLink* sharedLink = nullptr;     // simplex program link; none in one-shot commands
+  RecorderChannel* recorder = nullptr;  // wave recorder; none in one-shot commands
 };
 
 }  // namespace parlhora

@@ -89,7 +89,17 @@ void Sequencer::start() {
       return;
     }
   }
-  if (options_.record) hooks_.recorderStart();
+  if (options_.record) {
+    hooks_.recorderStart();
+    // The recorder's waits run events: the announcement may have been reset
+    // or the program closed meanwhile, or Esc pressed.
+    if (id != run_ || !busy_) return;
+    if (escaped_) {
+      step_ = End;
+      run();
+      return;
+    }
+  }
   step_ = 1;
   if (options_.header && !options_.headerFile.isEmpty()) {
     if (play(WaveOrigin::File, pathOf(options_.headerFile))) return;

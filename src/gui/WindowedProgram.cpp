@@ -29,7 +29,8 @@ class WindowedProgram {
       : system_(home, program, autostartArguments),
         core_(
             PlatformSet{system_.clock, system_.waveOut, system_.serialLines, notifier_, system_.autostart,
-                        system_.settingsStore, system_.paths.programFolder(), system_.paths.weatherFolder()},
+                        system_.settingsStore, system_.paths.programFolder(), system_.paths.weatherFolder(),
+                        &system_.sharedLink, &system_.recorder},
             optionsFor(system_.paths.programFolder())),
         windows_(core_.settings(), notifier_),
         binding_(windows_, core_, system_.waveOut) {

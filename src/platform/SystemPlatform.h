@@ -5,6 +5,8 @@
 #include <memory>
 
 #include "platform/AlsaWaveOut.h"
+#include "platform/LocalSocketRecorderChannel.h"
+#include "platform/PosixSharedLink.h"
 #include "platform/PosixSettingsStore.h"
 #include "platform/SystemClock.h"
 #include "platform/TermiosSerialLines.h"
@@ -31,6 +33,8 @@ class SystemPlatform {
   TermiosSerialLines serialLines;
   XdgAutostart autostart;
   PosixSettingsStore settingsStore;
+  PosixSharedLink sharedLink;
+  LocalSocketRecorderChannel recorder;
 };
 
 }  // namespace parlhora
