@@ -6,7 +6,9 @@
 #include "gui/TForm1.h"
 #include "gui/TFormCOM.h"
 #include "gui/TFormInfo.h"
+#include "gui/TFormRecord.h"
 #include "gui/WindowSet.h"
+#include "link/RecorderControl.h"
 #include "platform/WaveOut.h"
 
 namespace parlhora {
@@ -19,6 +21,9 @@ CoreBinding::CoreBinding(WindowSet& windows, ParlhoraCore& core, WaveOut& waveOu
     : windows_(windows), core_(core), waveOut_(waveOut) {
   connectMain();
   connectCom();
+  if (RecorderControl* recorder = core_.cooperation().recorder())
+    connections_.push_back(QObject::connect(recorder, &RecorderControl::statusChanged, &windows_.recorder(),
+                                            &TFormRecord::showStatus));
   statusListener_ =
       core_.status().addListener([this](const QString& text) { windows_.main().setStatusText(text); });
   core_.onLoaded = [this] { loaded(); };
@@ -78,6 +83,7 @@ void CoreBinding::loaded() {
   m.setPortList(core_.serial().portList());
   m.loadFromModel();
   windows_.com().loadFromModel();
+  windows_.recorder().loadFromModel();
   refresh();
   windows_.showAfterLoad();
 }

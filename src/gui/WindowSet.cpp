@@ -34,7 +34,7 @@ WindowSet::WindowSet(AnnouncerSettings& settings, Notifier& notifier)
       units_(std::make_unique<TFormMyUnits>()),
       favAprs_(std::make_unique<TFormFavAPRS>()),
       com_(std::make_unique<TFormCOM>(settings.lines)),
-      recorder_(std::make_unique<TFormRecord>()),
+      recorder_(std::make_unique<TFormRecord>(settings.mainWindow.recorderPath, notifier)),
       metar_(std::make_unique<TFormMeteoMETAR>()),
       favMetar_(std::make_unique<TFormFavMETAR>()),
       tray_(std::make_unique<TrayIcon>()) {
