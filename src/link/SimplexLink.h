@@ -79,7 +79,8 @@ class SimplexLink : public QObject {
   Wiring wiring_;
   SimplexListener listener_;
   // Changes at every connect and disconnect, so readings and answers from
-  // an earlier connection are dropped.
+  // an earlier connection are dropped. Changed only while no listener
+  // thread runs, which is what lets that thread read it.
   std::uint64_t epoch_ = 0;
   Clock::TimerId pendingHello_ = 0;
   bool connected_ = false;
