@@ -134,6 +134,21 @@ TEST(SimplexLink, ShutdownSaysGoodbyeAndStaysClosed) {
       peer.output().section(QStringLiteral("recv PIROLO d"), 1).contains(QStringLiteral("PIROLO c")));
 }
 
+TEST(SimplexLink, PulseWakesEveryWaiterAndIsNotKept) {
+  LinkRig rig;
+  ASSERT_TRUE(connectRig(rig));
+  ToolProcess first(QStringLiteral("simplex-peer"), rig.peerArgs({"expect", "PIROLO_X", "5000"}));
+  ToolProcess second(QStringLiteral("simplex-peer"), rig.peerArgs({"expect", "PIROLO_X", "5000"}));
+  ASSERT_TRUE(first.waitFor(QStringLiteral("open"), kPeerMs) &&
+              second.waitFor(QStringLiteral("open"), kPeerMs));
+  ASSERT_TRUE(rig.service.link()->send(QStringLiteral("PIROLO_X")));
+  ASSERT_TRUE(first.finish(kPeerMs) && second.finish(kPeerMs));
+  EXPECT_EQ(first.exitCode(), 0);
+  EXPECT_EQ(second.exitCode(), 0);
+  // A waiter that comes after the pulse sleeps until the next one.
+  EXPECT_FALSE(rig.shared.wait(rig.shared.generation(), 100));
+}
+
 TEST(SimplexLink, DisplayedText) {
   const struct {
     const char* received;

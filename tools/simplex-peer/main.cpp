@@ -29,7 +29,7 @@ const char* kUsage =
     "  watch MS           print what arrives for MS milliseconds\n"
     "  raw LENGTH         write only the length field, as a broken partner would\n"
     "  hold-lock          take the writers' lock and keep it until killed\n"
-    "every message seen is printed as: recv TEXT\n";
+    "prints \"open\" once it listens, then every message seen as: recv TEXT\n";
 
 // The block as the partner program writes it; kept apart from the
 // program's own code so each checks the other.
@@ -56,6 +56,7 @@ class Peer {
     }
     const std::uint32_t seen = link_.generation();
     reader_ = std::thread([this, seen] { readLoop(seen); });
+    say("open");
     return true;
   }
 
