@@ -8,7 +8,7 @@ namespace parlhora {
 
 AnnouncerService::AnnouncerService(PlatformSet& platform, AnnouncerSettings& settings, StatusLine& status,
                                    LogList& log, WeatherSpeech& weather, PartnerLink& link,
-                                   RecorderControl& recorder)
+                                   RecorderHooks& recorder)
     : platform_(platform),
       settings_(settings),
       engine_(platform.waveOut, platform.clock, platform.notifier),

@@ -16,7 +16,7 @@ namespace parlhora {
 
 class LogList;
 class PartnerLink;
-class RecorderControl;
+class RecorderHooks;
 class StatusLine;
 class WeatherSpeech;
 struct LoadReport;
@@ -29,7 +29,7 @@ class AnnouncerService : public QObject {
 
  public:
   AnnouncerService(PlatformSet& platform, AnnouncerSettings& settings, StatusLine& status, LogList& log,
-                   WeatherSpeech& weather, PartnerLink& link, RecorderControl& recorder);
+                   WeatherSpeech& weather, PartnerLink& link, RecorderHooks& recorder);
   ~AnnouncerService() override;
 
   /// What the tick asks of the rest of the core.

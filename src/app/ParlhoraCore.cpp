@@ -16,8 +16,16 @@ ParlhoraCore::ParlhoraCore(PlatformSet platform, Options options)
       settingsService_(platform.settingsStore, platform.notifier,
                        SettingsService::probeIn(platform.programFolder),
                        [this](const QString& text) { status_.set(text); }),
+      cooperation_(platform.clock, platform.notifier, platform.sharedLink, platform.recorder,
+                   settings_.mainWindow.recorderPath),
       weather_(platform_, settings_, log_, [this] { return announcer_.sequencer().busy(); }),
-      announcer_(platform_, settings_, status_, log_, weather_.speech(), noLink_, noRecorder_) {
+      announcer_(platform_, settings_, status_, log_, weather_.speech(), cooperation_, cooperation_) {
+  cooperation_.attach(announcer_.sequencer());
+  cooperation_.setWiring({[this] { return status_.text(); }, [this](const QString& text) { status_.set(text); },
+                          // Before the load a line would rewrite parlhora.log without its old lines.
+                          [this](const QString& text) {
+                            if (loaded()) log_.AppendLogLine(text);
+                          }});
   announcer_.setLoadSettings([this] { LoadSettings(); });
   announcer_.setHourlyLog([this](int hour, int minute) { return weather_.hourlyLog(hour, minute); });
   SerialControl& serial = announcer_.serial();
@@ -28,7 +36,10 @@ ParlhoraCore::ParlhoraCore(PlatformSet platform, Options options)
 
 ParlhoraCore::~ParlhoraCore() = default;
 
-void ParlhoraCore::FormCreate() { announcer_.start(); }
+void ParlhoraCore::FormCreate() {
+  cooperation_.startLink();
+  announcer_.start();
+}
 
 void ParlhoraCore::LoadSettings() {
   if (closed_) return;
@@ -80,6 +91,7 @@ void ParlhoraCore::FormClose() {
   // window from closing.
   weather_.close();
   announcer_.release();
+  cooperation_.stopLink();
 }
 
 void ParlhoraCore::saveOnMinimise() {

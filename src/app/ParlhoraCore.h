@@ -10,15 +10,15 @@
 #include "app/SettingsService.h"
 #include "app/StatusLine.h"
 #include "app/WeatherService.h"
-#include "audio/PartnerLink.h"
-#include "audio/RecorderControl.h"
+#include "link/CooperationService.h"
 
 namespace parlhora {
 
 /// The whole program without its windows: the settings, the status line and
-/// the log, then the services in their start-up order — the weather, the
-/// announcer (which speaks the weather) and the cooperation with the sibling
-/// programs — each with its own load and close steps. The program with
+/// the log, then the services in their start-up order — the cooperation
+/// with the sibling programs, the weather, and the announcer (which speaks
+/// the weather and calls on the other two) — each with its own load and
+/// close steps. The program with
 /// windows, --headless and the one-shot commands all run this same object;
 /// windows are views of its services.
 ///
@@ -64,6 +64,7 @@ class ParlhoraCore : public QObject {
   LogList& log() { return log_; }
   AnnouncerService& announcer() { return announcer_; }
   WeatherService& weather() { return weather_; }
+  CooperationService& cooperation() { return cooperation_; }
   Clock& clock() { return platform_.clock; }
   const QString& programFolder() const { return platform_.programFolder; }
   const QString& weatherFolder() const { return platform_.weatherFolder; }
@@ -81,10 +82,8 @@ class ParlhoraCore : public QObject {
   StatusLine status_;
   LogList log_;
   SettingsService settingsService_;
-  // The cooperation service's slot: until the link and the recorder land,
-  // an announcement asks nothing of the sibling programs.
-  PartnerLink noLink_;
-  RecorderControl noRecorder_;
+  // The sibling programs: the announcer's hooks, so it comes first.
+  CooperationService cooperation_;
   WeatherService weather_;
   AnnouncerService announcer_;
   LoadReport loadReport_;

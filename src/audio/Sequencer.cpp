@@ -4,7 +4,7 @@
 #include <algorithm>
 
 #include "audio/PartnerLink.h"
-#include "audio/RecorderControl.h"
+#include "audio/RecorderHooks.h"
 #include "audio/AnnouncementOptions.h"
 #include "audio/Keying.h"
 #include "audio/NumberSpeech.h"
@@ -24,7 +24,7 @@ QString pathOf(const QByteArray& bytes) { return QFile::decodeName(bytes); }
 
 }  // namespace
 
-Sequencer::Sequencer(WaveEngine& engine, Clock& clock, Keying& keying, PartnerLink& link, RecorderControl& recorder,
+Sequencer::Sequencer(WaveEngine& engine, Clock& clock, Keying& keying, PartnerLink& link, RecorderHooks& recorder,
                      WeatherSpeech& weather, const AnnouncementOptions& options)
     : engine_(engine),
       clock_(clock),
@@ -91,7 +91,17 @@ void Sequencer::start() {
       return;
     }
   }
-  if (options_.record) recorder_.recorderStart();
+  if (options_.record) {
+    recorder_.recorderStart();
+    // The recorder's waits run events: the announcement may have been reset
+    // or the program closed meanwhile, or Esc pressed.
+    if (id != run_ || !busy_) return;
+    if (escaped_) {
+      step_ = End;
+      run();
+      return;
+    }
+  }
   step_ = 1;
   if (options_.header && !options_.headerFile.isEmpty()) {
     if (play(WaveOrigin::File, pathOf(options_.headerFile))) return;

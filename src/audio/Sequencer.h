@@ -11,7 +11,7 @@
 namespace parlhora {
 
 class PartnerLink;
-class RecorderControl;
+class RecorderHooks;
 class Clock;
 class Keying;
 class WeatherSpeech;
@@ -36,7 +36,7 @@ class Sequencer {
   /// Step numbers that the weather part and tests refer to.
   enum Step { Idle = 0, Weather = 12, WeatherNext = 13, Final = 58, End = 59 };
 
-  Sequencer(WaveEngine& engine, Clock& clock, Keying& keying, PartnerLink& link, RecorderControl& recorder,
+  Sequencer(WaveEngine& engine, Clock& clock, Keying& keying, PartnerLink& link, RecorderHooks& recorder,
             WeatherSpeech& weather, const AnnouncementOptions& options);
   Sequencer(const Sequencer&) = delete;
   Sequencer& operator=(const Sequencer&) = delete;
@@ -103,7 +103,7 @@ class Sequencer {
   Clock& clock_;
   Keying& keying_;
   PartnerLink& link_;
-  RecorderControl& recorder_;
+  RecorderHooks& recorder_;
   WeatherSpeech& weather_;
   const AnnouncementOptions& options_;
   std::function<void(const QString&)> statusSink_;

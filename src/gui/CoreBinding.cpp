@@ -6,6 +6,8 @@
 #include "gui/TFormCOM.h"
 #include "gui/TFormInfo.h"
 #include "gui/TFormMeteo.h"
+#include "gui/TFormRecord.h"
+#include "link/RecorderControl.h"
 #include "gui/WindowSet.h"
 
 namespace parlhora {
@@ -15,10 +17,14 @@ CoreBinding::CoreBinding(WindowSet& windows, ParlhoraCore& core)
   loadedConnection_ = QObject::connect(&core_, &ParlhoraCore::settingsLoaded, &windows_.main(), [this] { loaded(); });
   // What the windows show goes into the settings before any save.
   core_.setBeforeSave([this] { windows_.rememberWeatherGeometry(); });
+  if (RecorderControl* recorder = core_.cooperation().recorder())
+    recorderConnection_ = QObject::connect(recorder, &RecorderControl::statusChanged, &windows_.recorder(),
+                                           &TFormRecord::showStatus);
 }
 
 CoreBinding::~CoreBinding() {
   QObject::disconnect(loadedConnection_);
+  QObject::disconnect(recorderConnection_);
   core_.setBeforeSave(nullptr);
 }
 
@@ -27,6 +33,7 @@ void CoreBinding::loaded() {
   main_.loaded();
   windows_.com().loadFromModel();
   windows_.monitor().loadFromModel();
+  windows_.recorder().loadFromModel();
   com_.showPorts();
   windows_.showAfterLoad();
   windows_.applyWeatherVisibility();

@@ -30,6 +30,7 @@ class CoreBinding {
   MainWindowBinding main_;
   ComWindowBinding com_;
   QMetaObject::Connection loadedConnection_;
+  QMetaObject::Connection recorderConnection_;
 };
 
 }  // namespace parlhora

@@ -51,7 +51,7 @@ WindowSet::WindowSet(ParlhoraCore& core, Notifier& notifier)
       units_(std::make_unique<TFormMyUnits>(core.weather())),
       favAprs_(std::make_unique<TFormFavAPRS>()),
       com_(std::make_unique<TFormCOM>(core.settings().lines)),
-      recorder_(std::make_unique<TFormRecord>()),
+      recorder_(std::make_unique<TFormRecord>(core.settings().mainWindow.recorderPath, notifier)),
       metar_(std::make_unique<TFormMeteoMETAR>()),
       favMetar_(std::make_unique<TFormFavMETAR>()),
       tray_(std::make_unique<TrayIcon>()) {

@@ -7,8 +7,10 @@ namespace parlhora {
 class Autostart;
 class Clock;
 class Notifier;
+class RecorderChannel;
 class SerialLines;
 class SettingsStore;
+class SharedLink;
 class StationPort;
 class WaveOut;
 
@@ -25,6 +27,8 @@ struct PlatformSet {
   StationPort& stationPort;  // the weather station's data lines
   QString programFolder;
   QString weatherFolder;  // empty when it could not be created
+  SharedLink* sharedLink = nullptr;     // simplex program link; none in one-shot commands
+  RecorderChannel* recorder = nullptr;  // wave recorder; none in one-shot commands
 };
 
 }  // namespace parlhora

@@ -2,7 +2,7 @@
 
 #include "app/SerialKeying.h"
 #include "audio/PartnerLink.h"
-#include "audio/RecorderControl.h"
+#include "audio/RecorderHooks.h"
 #include "audio/AnnouncementOptions.h"
 #include "audio/Sequencer.h"
 #include "audio/WaveEngine.h"
@@ -69,7 +69,7 @@ class AnnouncementKeyingTest : public ::testing::Test {
   SerialControl serial{lines, notifier, lineOptions};
   SerialKeying keying{serial};
   PartnerLink link;
-  RecorderControl recorder;
+  RecorderHooks recorder;
   WeatherSpeech weather;
   AnnouncementOptions options;
   Sequencer seq{engine, clock, keying, link, recorder, weather, options};

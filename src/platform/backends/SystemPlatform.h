@@ -7,6 +7,8 @@
 #include "platform/PlatformSet.h"
 
 #include "platform/backends/AlsaWaveOut.h"
+#include "platform/backends/LocalSocketRecorderChannel.h"
+#include "platform/backends/PosixSharedLink.h"
 #include "platform/backends/PosixSettingsStore.h"
 #include "platform/backends/SystemClock.h"
 #include "platform/backends/TermiosSerialLines.h"
@@ -39,6 +41,8 @@ class SystemPlatform {
   XdgAutostart autostart;
   PosixSettingsStore settingsStore;
   TermiosStationPort stationPort;
+  PosixSharedLink sharedLink;
+  LocalSocketRecorderChannel recorder;
 };
 
 }  // namespace parlhora

@@ -4,7 +4,7 @@
 #include "app/ScheduleSettings.h"
 #include "app/Scheduler.h"
 #include "audio/PartnerLink.h"
-#include "audio/RecorderControl.h"
+#include "audio/RecorderHooks.h"
 #include "audio/AnnouncementOptions.h"
 #include "audio/Sequencer.h"
 #include "audio/WaveEngine.h"
@@ -48,7 +48,7 @@ struct ProgramRig {
   WaveEngine engine{out, clock, notifier};
   FakeKeying keying;
   PartnerLink link;
-  RecorderControl recorder;
+  RecorderHooks recorder;
   WeatherSpeech weather;
   AnnouncementOptions options;
   ScheduleSettings settings;

@@ -7,7 +7,7 @@
 #include <ostream>
 
 #include "audio/PartnerLink.h"
-#include "audio/RecorderControl.h"
+#include "audio/RecorderHooks.h"
 #include "audio/AnnouncementOptions.h"
 #include "audio/PieceLibrary.h"
 #include "audio/Sequencer.h"
@@ -24,7 +24,7 @@ inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdS
 namespace parlhora {
 
 /// Records what the announcement asks of the other programs.
-class RecordingHooks final : public PartnerLink, public RecorderControl {
+class RecordingHooks final : public PartnerLink, public RecorderHooks {
  public:
   void recorderStart() override { calls << QStringLiteral("recorderStart"); }
   void recorderStopAndClose() override { calls << QStringLiteral("recorderStop"); }

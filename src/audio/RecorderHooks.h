@@ -4,9 +4,9 @@ namespace parlhora {
 
 /// What an announcement asks of the wave recorder (only with `MenuRecord`).
 /// The defaults do nothing, for a core without the recorder. Core thread only.
-class RecorderControl {
+class RecorderHooks {
  public:
-  virtual ~RecorderControl() = default;
+  virtual ~RecorderHooks() = default;
 
   /// Starts the wave recorder.
   virtual void recorderStart() {}

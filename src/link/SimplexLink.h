@@ -1,0 +1,90 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <cstdint>
+#include <functional>
+
+#include "link/SimplexListener.h"
+#include "platform/Clock.h"
+
+namespace parlhora {
+
+class Notifier;
+class SharedLink;
+
+/// The link with the simplex program: connect, disconnect, send, and what
+/// happens with each received message (shown in `EditData`, HELLO answered,
+/// PLAY starts an announcement for the partner).
+///
+/// Core thread only; the listener thread reaches it through queued calls.
+/// Borrows the shared link, clock and notifier, which must outlive it.
+class SimplexLink : public QObject {
+  Q_OBJECT
+
+ public:
+  static constexpr int kSendLockMs = 3000;
+  static constexpr int kHelloDelayMs = 100;
+
+  static QString tag() { return QStringLiteral("PIROLO"); }
+  static QString hello() { return QStringLiteral("PIROLO_HELLO"); }
+  static QString ready() { return QStringLiteral("PIROLO_READY"); }
+  static QString occupied() { return QStringLiteral("PIROLO_OCCUPIED"); }
+  static QString play() { return QStringLiteral("PIROLO_PLAY"); }
+  static QString done() { return QStringLiteral("PIROLO_DONE"); }
+
+  struct Wiring {
+    std::function<QString()> statusText;            // EditData now
+    std::function<void(const QString&)> setStatus;  // replaces EditData
+    std::function<void(const QString&)> logLine;
+    std::function<bool()> announcementActive;
+    std::function<void()> playForPartner;  // marks the partner's request and starts
+  };
+
+  SimplexLink(SharedLink& shared, Clock& clock, Notifier& notifier, QObject* parent = nullptr);
+  ~SimplexLink() override;
+
+  void setWiring(Wiring wiring) { wiring_ = std::move(wiring); }
+
+  /// Opens the objects, starts listening and announces itself; false with
+  /// the system's reason when the objects cannot be had.
+  bool connectLink(QString& error);
+  /// Says goodbye, ends the listener and closes this side. Safe when not
+  /// connected.
+  void disconnectLink();
+  /// False when not connected or the text does not fit the block (then
+  /// "Fehler: MapViewOfFile" is shown).
+  bool send(const QString& text);
+  /// The end of an announcement the partner asked for: "PIROLO_DONE", and
+  /// listening again if a HELLO during it had ended the listening.
+  void partnerAnnouncementDone();
+
+  bool connected() const { return connected_; }
+  bool listening() const { return listening_; }
+
+  /// What `EditData` shows for a received text: its first six characters
+  /// become "PARLHORA" when it contains the tag anywhere.
+  static QString displayText(const QString& received);
+
+ private:
+  void receive(std::uint64_t epoch, const SimplexListener::Received& received);
+  void answerHello();
+  void stopListening();
+  void status(const QString& text);
+  void log(const QString& text);
+
+  SharedLink& shared_;
+  Clock& clock_;
+  Notifier& notifier_;
+  Wiring wiring_;
+  SimplexListener listener_;
+  // Changes at every connect and disconnect, so readings and answers from
+  // an earlier connection are dropped. Changed only while no listener
+  // thread runs, which is what lets that thread read it.
+  std::uint64_t epoch_ = 0;
+  Clock::TimerId pendingHello_ = 0;
+  bool connected_ = false;
+  bool listening_ = false;
+};
+
+}  // namespace parlhora
