@@ -1,5 +1,9 @@
 #include "gui/TFormMeteoPro2.h"
 
+#include <QKeyEvent>
+
+#include "gui/HistoryFileView.h"
+#include "stations/Pro2Controller.h"
 #include "ui_TFormMeteoPro2.h"
 
 namespace parlhora {
@@ -9,6 +13,21 @@ TFormMeteoPro2::TFormMeteoPro2(QWidget* parent)
   ui_->setupUi(this);
 }
 
+TFormMeteoPro2::TFormMeteoPro2(Pro2Controller& source, HistoryFileSettings& settings, QWidget* parent)
+    : TFormMeteoPro2(parent) {
+  view_ = new HistoryFileView(*this, source, settings);
+}
+
 TFormMeteoPro2::~TFormMeteoPro2() = default;
+
+void TFormMeteoPro2::loadFromModel() {
+  if (view_) view_->loadFromModel();
+}
+
+void TFormMeteoPro2::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Escape) emit escapePressed();
+  // Every key is swallowed, as the window always did.
+  event->accept();
+}
 
 }  // namespace parlhora
