@@ -196,10 +196,10 @@ TEST(GrowingFile, TruncationDuringAReadIsSeen) {
 
 TEST(DataTime, OnlyEverRaised) {
   StationRig rig(Kind::W23);
-  W23Rec newer, older;
+  W23Rec older;
   older.seconds -= 86400;
   older.tempOut = 3.0f;
-  writeFile(rig.path("new.dat"), newer.bytes());
+  writeFile(rig.path("new.dat"), W23Rec{}.bytes());
   writeFile(rig.path("old.dat"), older.bytes());
   rig.refresh(rig.path("new.dat"));
   const double newest = rig.source->companions().DataTime;

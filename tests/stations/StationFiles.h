@@ -9,7 +9,20 @@
 
 namespace parlhora::test {
 
-/// Builders of station file bytes, field by field as the stations write them.
+/// Writes `v` little-endian at `at`; floats by their bits.
+template <typename T>
+void put(QByteArray& b, int at, T v) {
+  if constexpr (std::is_floating_point_v<T>) {
+    using Bits = std::conditional_t<sizeof(T) == 4, quint32, quint64>;
+    Bits bits;
+    std::memcpy(&bits, &v, sizeof v);
+    qToLittleEndian(bits, b.data() + at);
+  } else {
+    qToLittleEndian(v, b.data() + at);
+  }
+}
+
+/// Builders of station file records, field by field as the stations write them.
 struct W23Rec {
   quint32 seconds = 3900000000u;
   float pressure = 1013.2f, wind = 2.5f;
@@ -19,22 +32,9 @@ struct W23Rec {
 
   QByteArray bytes() const {
     QByteArray b(36, '\0');
-    put(b, 4, seconds);
-    putF(b, 8, pressure);
-    putF(b, 12, wind);
-    put(b, 16, quint32(direction));
-    putF(b, 20, rain);
-    putF(b, 24, tempIn);
-    putF(b, 28, tempOut);
-    b[32] = char(humIn);
-    b[34] = char(humOut);
+    put(b, 4, seconds), put(b, 8, pressure), put(b, 12, wind), put(b, 16, direction), put(b, 20, rain);
+    put(b, 24, tempIn), put(b, 28, tempOut), put(b, 32, humIn), put(b, 34, humOut);
     return b;
-  }
-  static void put(QByteArray& b, int at, quint32 v) { qToLittleEndian(v, b.data() + at); }
-  static void putF(QByteArray& b, int at, float f) {
-    quint32 v;
-    std::memcpy(&v, &f, 4);
-    put(b, at, v);
   }
 };
 
@@ -46,19 +46,9 @@ struct W28Rec {
 
   QByteArray bytes() const {
     QByteArray b(56, '\0');
-    quint64 t;
-    std::memcpy(&t, &time, 8);
-    qToLittleEndian(t, b.data());
-    W23Rec::putF(b, 8, pAbs);
-    W23Rec::putF(b, 12, pRel);
-    W23Rec::putF(b, 16, wind);
-    W23Rec::put(b, 20, quint32(direction));
-    W23Rec::putF(b, 24, gust);
-    W23Rec::putF(b, 32, rain);
-    W23Rec::putF(b, 36, tempIn);
-    W23Rec::putF(b, 40, tempOut);
-    W23Rec::putF(b, 44, humIn);
-    W23Rec::putF(b, 48, humOut);
+    put(b, 0, time), put(b, 8, pAbs), put(b, 12, pRel), put(b, 16, wind), put(b, 20, direction);
+    put(b, 24, gust), put(b, 32, rain), put(b, 36, tempIn), put(b, 40, tempOut), put(b, 44, humIn);
+    put(b, 48, humOut);
     return b;
   }
 };
@@ -72,32 +62,22 @@ struct Pro2Rec {
 
   QByteArray bytes() const {
     QByteArray b(88, '\0');
-    b[0] = char(type);
-    b[1] = char(interval);
-    const auto i16 = [&b](int at, qint16 v) { qToLittleEndian(v, b.data() + at); };
-    i16(4, minutes);
-    i16(6, tempOut);
-    i16(12, tempIn);
-    i16(14, barometer);
-    i16(16, humOut);
-    i16(18, humIn);
-    qToLittleEndian(rainWord, b.data() + 20);
-    i16(24, windAverage);
-    i16(26, windHigh);
-    b[28] = char(direction);
+    put(b, 0, type), put(b, 1, interval), put(b, 4, minutes), put(b, 6, tempOut), put(b, 12, tempIn);
+    put(b, 14, barometer), put(b, 16, humOut), put(b, 18, humIn), put(b, 20, rainWord);
+    put(b, 24, windAverage), put(b, 26, windHigh), put(b, 28, direction);
     return b;
   }
 };
 
-/// A month file: header announcing `announced` records (default: all), the
-/// records in `days[d]` for day d, then the records.
+/// A month file: the header announcing `announced` records (default: all)
+/// with `count` records on day `day`, then the records.
 inline QByteArray pro2File(const QList<Pro2Rec>& records, const QList<QPair<int, int>>& days,
                            std::optional<qint32> announced = std::nullopt) {
-  QByteArray h(212, '\0');
-  qToLittleEndian(announced.value_or(qint32(records.size())), h.data() + 16);
-  for (const auto& [day, count] : days) qToLittleEndian(qint16(count), h.data() + 20 + 6 * day);
-  for (const Pro2Rec& r : records) h += r.bytes();
-  return h;
+  QByteArray file(212, '\0');
+  put(file, 16, announced.value_or(qint32(records.size())));
+  for (const auto& [day, count] : days) put(file, 20 + 6 * day, qint16(count));
+  for (const Pro2Rec& r : records) file += r.bytes();
+  return file;
 }
 
 inline void writeFile(const QString& path, const QByteArray& bytes) {
