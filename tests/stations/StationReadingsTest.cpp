@@ -215,6 +215,13 @@ TEST(Pro2Readings, FieldsOfTheNewestArchiveRecord) {
          return pro2File(pro2Series(60), {{1, 48}, {2, 12}});
        },
        {{"CheckBoxPluie", "Regen/24h (mm) = 9.4"}}},
+      {"1-minute interval: 1439 records, read in several blocks",
+       [] {
+         auto r = pro2Series(2000);
+         for (Pro2Rec& rec : r) rec.interval = 1;
+         return pro2File(r, {{1, 2000}});
+       },
+       {{"CheckBoxPluie", "Regen/24h (mm) = 287.8"}}},
       {"rain skips non-archive records",
        [] {
          auto r = pro2Series(60);
