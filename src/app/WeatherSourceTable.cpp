@@ -1,5 +1,8 @@
 #include "app/WeatherService.h"
 #include "stations/MonitorSource.h"
+#include "stations/Pro2Controller.h"
+#include "stations/W23Controller.h"
+#include "stations/W28Controller.h"
 #include "weather/PlaceholderSource.h"
 
 namespace parlhora {
@@ -19,10 +22,10 @@ void WeatherService::registerSources() {
   using S = WeatherSource;
   auto& s = settings_;
   add(std::make_unique<MonitorSource>(context_, s.monitor, platform_.stationPort, monitorWiring()));
-  add(std::make_unique<PlaceholderSource>(S::W23, context_, s.w23.boxes, s.w23.refreshMinutes));
-  add(std::make_unique<PlaceholderSource>(S::W28, context_, s.w28.boxes, s.w28.refreshMinutes));
+  add(std::make_unique<W23Controller>(context_, s.w23));
+  add(std::make_unique<W28Controller>(context_, s.w28));
   add(std::make_unique<PlaceholderSource>(S::APRS, context_, s.aprs.boxes, s.aprs.refreshMinutes));
-  add(std::make_unique<PlaceholderSource>(S::PRO2, context_, s.pro2.boxes, s.pro2.refreshMinutes));
+  add(std::make_unique<Pro2Controller>(context_, s.pro2));
   add(std::make_unique<PlaceholderSource>(S::METAR, context_, s.metar.boxes, s.metar.refreshMinutes));
 }
 

@@ -6,6 +6,9 @@
 #include "gui/TFormCOM.h"
 #include "gui/TFormInfo.h"
 #include "gui/TFormMeteo.h"
+#include "gui/TFormMeteoPro2.h"
+#include "gui/TFormMeteoW23.h"
+#include "gui/TFormMeteoW28.h"
 #include "gui/TFormRecord.h"
 #include "link/RecorderControl.h"
 #include "gui/WindowSet.h"
@@ -17,6 +20,11 @@ CoreBinding::CoreBinding(WindowSet& windows, ParlhoraCore& core)
   loadedConnection_ = QObject::connect(&core_, &ParlhoraCore::settingsLoaded, &windows_.main(), [this] { loaded(); });
   // What the windows show goes into the settings before any save.
   core_.setBeforeSave([this] { windows_.rememberWeatherGeometry(); });
+  // Esc in a station window ends the announcement, as in the main window.
+  auto escape = [this] { core_.announcer().sequencer().FormKeyDown(Sequencer::kEscKey); };
+  QObject::connect(&windows_.w23(), &TFormMeteoW23::escapePressed, &windows_.main(), escape);
+  QObject::connect(&windows_.w28(), &TFormMeteoW28::escapePressed, &windows_.main(), escape);
+  QObject::connect(&windows_.pro2(), &TFormMeteoPro2::escapePressed, &windows_.main(), escape);
   if (RecorderControl* recorder = core_.cooperation().recorder())
     recorderConnection_ = QObject::connect(recorder, &RecorderControl::statusChanged, &windows_.recorder(),
                                            &TFormRecord::showStatus);
@@ -33,6 +41,9 @@ void CoreBinding::loaded() {
   main_.loaded();
   windows_.com().loadFromModel();
   windows_.monitor().loadFromModel();
+  windows_.w23().loadFromModel();
+  windows_.w28().loadFromModel();
+  windows_.pro2().loadFromModel();
   windows_.recorder().loadFromModel();
   com_.showPorts();
   windows_.showAfterLoad();

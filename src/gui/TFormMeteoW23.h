@@ -9,20 +9,37 @@ class TFormMeteoW23;
 
 namespace parlhora {
 
-/// The WS-23xx history file window ("Lacrosse WS-2310 / 2315 / 2355+"). Layout and captions
-/// come from resources/forms/TFormMeteoW23.ui; the source's behaviour binds here.
-/// Main thread only.
+class W23Controller;
+class HistoryFileView;
+struct HistoryFileSettings;
+
+/// The WS-23xx history file window ("Lacrosse WS-2310 / 2315 / 2355+"): a view of its source.
+/// Layout and captions come from resources/forms/TFormMeteoW23.ui. Main thread
+/// only; source and settings outlive the window.
 class TFormMeteoW23 : public QWidget {
   Q_OBJECT
 
  public:
-  explicit TFormMeteoW23(QWidget* parent = nullptr);
+  TFormMeteoW23(W23Controller& source, HistoryFileSettings& settings, QWidget* parent = nullptr);
   ~TFormMeteoW23() override;
   TFormMeteoW23(const TFormMeteoW23&) = delete;
   TFormMeteoW23& operator=(const TFormMeteoW23&) = delete;
 
+  /// The controls from the settings (after loading the settings file).
+  void loadFromModel();
+  /// nullptr for the unbound layout.
+  HistoryFileView* view() const { return view_; }
+
+ signals:
+  /// FormKeyDown: Escape, which ends a playing announcement.
+  void escapePressed();
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+
  private:
   std::unique_ptr<Ui::TFormMeteoW23> ui_;
+  HistoryFileView* view_ = nullptr;
 };
 
 }  // namespace parlhora

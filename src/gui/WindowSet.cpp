@@ -5,6 +5,9 @@
 #include "app/AnnouncerSettings.h"
 #include "app/ParlhoraCore.h"
 #include "stations/MonitorSource.h"
+#include "stations/Pro2Controller.h"
+#include "stations/W23Controller.h"
+#include "stations/W28Controller.h"
 #include "gui/TForm1.h"
 #include "gui/TFormCOM.h"
 #include "gui/TFormChoixMeteo.h"
@@ -44,10 +47,11 @@ WindowSet::WindowSet(ParlhoraCore& core, Notifier& notifier)
       monitor_(std::make_unique<TFormMeteo>(sourceAs<MonitorSource>(core, WeatherSource::MON),
                                             core.settings().monitor)),
       chooser_(std::make_unique<TFormChoixMeteo>(core.weather())),
-      w23_(std::make_unique<TFormMeteoW23>()),
-      w28_(std::make_unique<TFormMeteoW28>()),
+      w23_(std::make_unique<TFormMeteoW23>(sourceAs<W23Controller>(core, WeatherSource::W23), core.settings().w23)),
+      w28_(std::make_unique<TFormMeteoW28>(sourceAs<W28Controller>(core, WeatherSource::W28), core.settings().w28)),
       aprs_(std::make_unique<TFormMeteoAPRS>()),
-      pro2_(std::make_unique<TFormMeteoPro2>()),
+      pro2_(std::make_unique<TFormMeteoPro2>(sourceAs<Pro2Controller>(core, WeatherSource::PRO2),
+                                             core.settings().pro2)),
       units_(std::make_unique<TFormMyUnits>(core.weather())),
       favAprs_(std::make_unique<TFormFavAPRS>()),
       com_(std::make_unique<TFormCOM>(core.settings().lines)),

@@ -7,6 +7,7 @@
 
 #include "cli/CommandLine.h"
 #include "cli/ConfigCommand.h"
+#include "cli/DecodeCommand.h"
 #include "cli/HeadlessProgram.h"
 #include "cli/PlayCommand.h"
 #include "cli/PortsCommand.h"
@@ -53,6 +54,10 @@ int runCommand(const CommandLine& line, const QString& program) {
       return runSayCommand(line.args, programFolder(line, program), out, err);
     case CommandLine::Command::Schedule:
       return runScheduleCommand(line.args, programFolder(line, program), out, err);
+    case CommandLine::Command::Decode: {
+      const XdgPaths paths(line.home, QFileInfo(program).absolutePath());
+      return runDecodeCommand(line.args, paths.programFolder(), paths.weatherFolder(), out, err);
+    }
     case CommandLine::Command::Help:
       out << CommandLine::usage();
       return 0;

@@ -1,0 +1,27 @@
+// Arbitrary bytes as a WS-28xx history file, read from its end as the source
+// does, evaluated in metric and imperial units.
+#include <QBuffer>
+#include <cstddef>
+#include <cstdint>
+
+#include "stationfiles_common.h"
+#include "stations/W28History.h"
+#include "stations/W28Reading.h"
+
+using namespace parlhora;
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  QByteArray bytes(reinterpret_cast<const char*>(data), qsizetype(size));
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::ReadOnly);
+  const auto window = W28History::read(buffer);
+  if (!window) return 0;
+  for (const UnitFactors& units : {UnitFactors{}, fuzzcheck::imperial()}) {
+    StationParams params{units};
+    params.absolutePressure = size % 2 == 0;
+    StationReading reading;
+    W28Reading::evaluate(*window, params, reading);
+    fuzzcheck::sound(reading);
+  }
+  return 0;
+}
