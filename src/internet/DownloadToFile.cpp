@@ -67,7 +67,7 @@ DownloadToFile::Status DownloadToFile::wait() {
 }
 
 void DownloadToFile::onReadyRead() {
-  if (!reply_ || !file_) return;
+  if (!reply_ || !file_ || !reply_->isOpen()) return;
   stall_.start(timeouts_.stallMs);
   const QByteArray chunk = reply_->readAll();
   if (file_->write(chunk) != chunk.size()) {

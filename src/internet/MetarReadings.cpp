@@ -12,7 +12,7 @@ constexpr double kMissingTemperature = -200;
 constexpr auto kNone = "--";
 
 QString temperatureWord(const UnitFactors& u, const char* word) {
-  return QStringLiteral("%1 (°%2) = ").arg(QLatin1String(word), u.UnitTempText);
+  return QStringLiteral("%1 (°%2) = ").arg(QString::fromUtf8(word), u.UnitTempText);
 }
 
 QString pressureWord(const UnitFactors& u) { return QStringLiteral("Luftdruck (%1) = ").arg(u.UnitPresText); }
