@@ -17,7 +17,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (data[0] & 1) units.RadioButtonTfClick();
   if (data[0] & 2) units.RadioButtonPiClick();
   if (data[0] & 4) units.RadioButtonVmClick();
-  const QString line = QString::fromLatin1(reinterpret_cast<const char*>(data + 1), static_cast<qsizetype>(size - 1));
+  const QString line =
+      QString::fromLatin1(reinterpret_cast<const char*>(data + 1), static_cast<qsizetype>(size - 1));
   const MetarGroups g = MetarGroups::parse(line);
   if (g.words.size() > MetarGroups::kMaxWords) std::abort();
 

@@ -16,6 +16,14 @@ bool shown(const Captions& c, const char* name) { return !c.text(name).contains(
 
 QString digits(long v, int width) { return QStringLiteral("%1").arg(v, width, 10, QLatin1Char('0')); }
 
+// Fixed-width fields: a value too large for its width is written as the
+// largest that fits rather than shifting every field after it.
+QString field(long v, int width) {
+  long max = 1;
+  for (int i = 0; i < width; ++i) max *= 10;
+  return digits(std::min(v, max - 1), width);
+}
+
 long nearest(double v) { return std::lrint(v); }  // halves to even
 
 bool windKnown(const MetarGroups& g, int value) { return value >= 0 && g.speedFactor != 0; }
@@ -31,13 +39,13 @@ QString MetarSideFiles::uiviewWeather(const MetarGroups& g, const Captions& c, c
   const bool dir = shown(c, "CheckBoxDire") && g.direction >= 0 && g.direction <= 360;
   s += dir ? digits(g.direction, 3) + u'/' : QStringLiteral(".../");
   const bool wind = shown(c, "CheckBoxVent") && windKnown(g, g.speed);
-  s += wind ? digits(nearest(g.speedFactor * g.speed / 1.609344), 3) : QStringLiteral("...");
+  s += wind ? field(nearest(g.speedFactor * g.speed / 1.609344), 3) : QStringLiteral("...");
   const bool gust = shown(c, "CheckBoxRafa") && windKnown(g, g.gust);
-  s += gust ? u'g' + digits(nearest(g.speedFactor * g.gust / 1.609344), 3) : QStringLiteral("g...");
+  s += gust ? u'g' + field(nearest(g.speedFactor * g.gust / 1.609344), 3) : QStringLiteral("g...");
   if (shown(c, "CheckBoxText")) {
-    // Three characters; colder than -99 °F is written as -99.
+    // Three characters: -99 °F .. 999 °F.
     const long f = std::max(-99L, nearest(g.temperature * 1.8 + 32));
-    s += u't' + (f >= 0 ? digits(f, 3) : u'-' + digits(-f, 2));
+    s += u't' + (f >= 0 ? field(f, 3) : u'-' + digits(-f, 2));
   } else {
     s += QStringLiteral("t...");
   }
@@ -55,7 +63,7 @@ QString MetarSideFiles::uiviewWeather(const MetarGroups& g, const Captions& c, c
     s += QStringLiteral("h..");
   }
   const bool pressure = shown(c, "CheckBoxPatm") && g.pressureGroup >= 0 && g.pressureFactor != 0;
-  s += pressure ? u'b' + digits(std::min(99999L, pressureTenths(g)), 5) : QStringLiteral("b.....");
+  s += pressure ? u'b' + field(pressureTenths(g), 5) : QStringLiteral("b.....");
   return s;
 }
 

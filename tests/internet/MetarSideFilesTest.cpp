@@ -59,6 +59,11 @@ TEST(MetarSideFiles, FieldsOfTheUiviewAndPlainLines) {
       {"X 35/M10 BR", {}, ".../...g...t095r020p...P...h05b.....", " TEMP 35C = HUM 5 "},
       {"X 50/M50 -DZ", {}, ".../...g...t122r000p...P...h01b.....", " TEMP 50C = HUM 0 "},
       {"X M80/M90", {}, ".../...g...t-99r000p...P...h..b.....", " TEMP -80C "},
+      // Nonsense values fill their field instead of shifting the rest.
+      {"X 360999G999KT 999/10",
+       {},
+       "360/999g999t999r000p...P...h01b.....",
+       " TEMP 999C = WS 1850kmh = WCT 1916C = HUM 0 "},
       {"X NIL", {}, ".../...g...t...r000p...P...h..b.....", " "},
   };
   for (const auto& c : cases) {
