@@ -39,8 +39,8 @@ int runDecodeMetar(const QString& file, AnnouncerSettings& settings, const QStri
       << "VitVent=" << plain(s.VitVent) << '\n'
       << "VitRafa=" << plain(s.VitRafa) << '\n'
       << "DirVent=" << s.DirVent << '\n'
-      << "HumiExt=" << static_cast<std::uint8_t>(s.HumiExt) << '\n'
-      << "WeatherFlags=" << s.WeatherFlags << '\n';
+      << "HumiExt=" << int{static_cast<std::uint8_t>(s.HumiExt)} << '\n'
+      << "WeatherFlags=" << int{s.WeatherFlags} << '\n';
   for (const char* name :
        {"LabelICAO", "Editdatemeteo", "CheckBoxText", "CheckBoxPatm", "CheckBoxVent", "CheckBoxRafa",
         "CheckBoxDire", "CheckBoxTRes", "CheckBoxPluie", "CheckBoxHumiExt", "LabelTros"})

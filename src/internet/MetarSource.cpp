@@ -80,10 +80,8 @@ void MetarSource::applySettings() {
   intervalMs_ = std::clamp(settings_.refreshMinutes, 1, 60) * 60000;
   errorText_ = settings_.errorText;
   const QString a = address();
-  dataFile_ =
-      !a.isEmpty() && !MetarAddress::isWeb(a) && QFileInfo::exists(QDir(context_.programFolder).filePath(a))
-          ? QDir(context_.programFolder).filePath(a)
-          : QString();
+  const QString local = QDir(context_.programFolder).filePath(MetarAddress::withoutComment(a));
+  dataFile_ = !a.isEmpty() && !MetarAddress::isWeb(a) && QFileInfo::exists(local) ? local : QString();
   updateAddressCaptions();
   emit historyChanged();
   emit readingsChanged();

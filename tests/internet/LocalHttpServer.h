@@ -46,20 +46,17 @@ class LocalHttpServer : public QObject {
     if (!request.contains("\r\n\r\n")) return;
     ++requests_;
     const QByteArray path = request.split(' ').value(1);
-    for (const QByteArray& line : request.split('\n'))
-      if (line.toLower().startsWith("user-agent:")) userAgent_ = line.mid(11).trimmed();
+    const qsizetype agent = request.indexOf("User-Agent: ");
+    if (agent >= 0) userAgent_ = request.mid(agent + 12, request.indexOf('\r', agent) - agent - 12);
     pending_.remove(s);
     const Route r = routes_.value(path, Route{404, "not here", {}, Mode::Answer});
     if (r.mode == Mode::Silent) return;
     QByteArray head = "HTTP/1.0 " + QByteArray::number(r.status) + " X\r\n";
     if (!r.location.isEmpty()) head += "Location: " + url(r.location).toEncoded() + "\r\n";
-    head += "Content-Length: " + QByteArray::number(r.body.size()) + "\r\nConnection: close\r\n\r\n";
-    if (r.mode == Mode::StallHalfWay) {
-      s->write(head + r.body.left(r.body.size() / 2));
-      return;
-    }
-    s->write(head + r.body);
-    s->disconnectFromHost();
+    head += "Content-Length: " + QByteArray::number(r.body.size()) + "\r\n\r\n";
+    const bool stall = r.mode == Mode::StallHalfWay;
+    s->write(head + (stall ? r.body.left(r.body.size() / 2) : r.body));
+    if (!stall) s->disconnectFromHost();
   }
 
   QTcpServer server_;
