@@ -16,10 +16,12 @@ class LocalHttpServer : public QObject {
  public:
   enum class Mode { Answer, Silent, StallHalfWay };
   struct Route {
-    int status = 200;
+    Route(int s = 200, QByteArray b = {}, QByteArray l = {}, Mode m = Mode::Answer)
+        : status(s), body(std::move(b)), location(std::move(l)), mode(m) {}
+    int status;
     QByteArray body;
     QByteArray location;  // for 3xx
-    Mode mode = Mode::Answer;
+    Mode mode;
   };
 
   LocalHttpServer() {
