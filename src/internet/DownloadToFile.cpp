@@ -5,7 +5,6 @@
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QNetworkRequest>
-#include <QSaveFile>
 
 #include "internet/NetworkSession.h"
 
@@ -31,8 +30,9 @@ void DownloadToFile::start(const QUrl& url, const QString& fileName) {
     return failLater(QStringLiteral("cannot delete ") + fileName);
   if (!url.isValid() || (url.scheme() != QLatin1String("http") && url.scheme() != QLatin1String("https")))
     return failLater(QStringLiteral("not a web address"));
-  file_ = std::make_unique<QSaveFile>(fileName);
-  if (!file_->open(QIODevice::WriteOnly)) return failLater(file_->errorString());
+  target_ = fileName;
+  file_ = std::make_unique<QFile>(fileName + QStringLiteral(".part"));
+  if (!file_->open(QIODevice::WriteOnly | QIODevice::Truncate)) return failLater(file_->errorString());
 
   QNetworkRequest request(url);
   request.setHeader(QNetworkRequest::UserAgentHeader, NetworkSession::userAgent());
@@ -89,10 +89,7 @@ void DownloadToFile::onFinished() {
     errorText_ = QStringLiteral("HTTP %1").arg(http);
     return finish(Failed);
   }
-  if (!file_->commit()) {
-    errorText_ = file_->errorString();
-    return finish(Failed);
-  }
+  if (!commit()) return finish(Failed);
   finish(Ok);
 }
 
@@ -104,6 +101,7 @@ void DownloadToFile::onTimeout(const QString& why) {
 
 void DownloadToFile::failLater(const QString& why) {
   errorText_ = why;
+  if (file_) file_->remove();
   file_.reset();
   // Callers may start from a handler of this object's own signal.
   QTimer::singleShot(0, this, [this, generation = generation_] {
@@ -118,6 +116,24 @@ void DownloadToFile::finish(Status status) {
   emit finished(status);
 }
 
+bool DownloadToFile::commit() {
+  if (!file_->flush()) {
+    errorText_ = file_->errorString();
+    return false;
+  }
+  file_->close();
+  if (QFile::exists(target_) && !QFile::remove(target_)) {
+    errorText_ = QStringLiteral("cannot replace ") + target_;
+    return false;
+  }
+  if (!file_->rename(target_)) {
+    errorText_ = file_->errorString();
+    return false;
+  }
+  file_.reset();
+  return true;
+}
+
 void DownloadToFile::release() {
   stall_.stop();
   total_.stop();
@@ -129,7 +145,8 @@ void DownloadToFile::release() {
     r->deleteLater();
   }
   if (file_) {
-    file_->cancelWriting();
+    file_->close();
+    file_->remove();
     file_.reset();
   }
 }

@@ -9,7 +9,7 @@
 
 class QNetworkAccessManager;
 class QNetworkReply;
-class QSaveFile;
+class QFile;
 
 namespace parlhora {
 
@@ -61,12 +61,14 @@ class DownloadToFile : public QObject {
   void onTimeout(const QString& why);
   void failLater(const QString& why);
   void finish(Status status);
+  bool commit();
   void release();
 
   QNetworkAccessManager& network_;
   Timeouts timeouts_;
   QPointer<QNetworkReply> reply_;
-  std::unique_ptr<QSaveFile> file_;
+  std::unique_ptr<QFile> file_;  // the body under a temporary name
+  QString target_;
   QTimer stall_;
   QTimer total_;
   bool running_ = false;

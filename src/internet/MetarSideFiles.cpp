@@ -2,7 +2,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
 #include <cmath>
 
 #include "platform/Notifier.h"
@@ -84,15 +83,19 @@ QString MetarSideFiles::plainLine(const MetarGroups& g, const Captions& c, const
 }
 
 bool MetarSideFiles::writeLines(const QString& path, const QStringList& lines) {
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) return false;
   QByteArray data;
   for (const QString& line : lines) data += line.toLatin1() + "\r\n";
-  if (file.write(data) != data.size()) {
-    file.cancelWriting();
-    return false;
-  }
-  return file.commit();
+  // A whole new file under a temporary name, then renamed: a reader never
+  // sees half of it. No sync to disk: these files are rewritten every
+  // minute, and a sync costs more than the whole decode.
+  const QString part = path + QStringLiteral(".part");
+  QFile file(part);
+  if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) return false;
+  const bool written = file.write(data) == data.size() && file.flush();
+  file.close();
+  if (written && (!QFile::exists(path) || QFile::remove(path)) && QFile::rename(part, path)) return true;
+  QFile::remove(part);
+  return false;
 }
 
 void MetarSideFiles::write(const QString& programFolder, const QString& weatherFolder, const QString& stamp,
