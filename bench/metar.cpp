@@ -43,7 +43,8 @@ BENCHMARK(BM_DecodeAndWriteSideFiles)->Unit(benchmark::kMicrosecond);
 
 void BM_RefreshOverLocalHttp(benchmark::State& state) {
   LocalHttpServer server;
-  server.route("/aviationweather.gov/metar?ids=KJFK", {200, "<html>\n<p><b>" + kReport + "</b></p>\n</html>\n"});
+  server.route("/aviationweather.gov/metar?ids=KJFK",
+               {200, "<html>\n<p><b>" + kReport + "</b></p>\n</html>\n"});
   QTemporaryDir dir;
   VirtualClock clock(QDateTime(QDate(2026, 12, 7), QTime(12, 0)));
   FakeNotifier notifier;
