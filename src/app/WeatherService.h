@@ -8,6 +8,7 @@
 #include "app/AnnouncerSettings.h"
 #include "platform/PlatformSet.h"
 #include "audio/WeatherComposer.h"
+#include "internet/NetworkSession.h"
 #include "stations/MonitorSource.h"
 #include "weather/SourceContext.h"
 #include "weather/SourceController.h"
@@ -49,6 +50,7 @@ class WeatherService : public QObject {
   const SourceRegistry& sources() const { return registry_; }
   const UnitFactors& units() const { return units_; }
   WeatherSpeech& speech() { return composer_; }
+  NetworkSession& network() { return network_; }
   WeatherComposer& composer() { return composer_; }
   /// The scheduler's hourly weather line (Weather Monitor II only).
   bool hourlyLog(int hour, int minute);
@@ -79,6 +81,8 @@ class WeatherService : public QObject {
   SourceContext context_;
   PlatformSet& platform_;
   ClockView clockView_;
+  // One network session for every download, so a log-in carries over.
+  NetworkSession network_;
   std::vector<std::unique_ptr<SourceController>> owned_;
   SourceRegistry registry_;
   WeatherComposer composer_;

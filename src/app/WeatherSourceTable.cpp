@@ -1,4 +1,5 @@
 #include "app/WeatherService.h"
+#include "internet/MetarSource.h"
 #include "stations/MonitorSource.h"
 #include "stations/Pro2Controller.h"
 #include "stations/W23Controller.h"
@@ -26,7 +27,7 @@ void WeatherService::registerSources() {
   add(std::make_unique<W28Controller>(context_, s.w28));
   add(std::make_unique<PlaceholderSource>(S::APRS, context_, s.aprs.boxes, s.aprs.refreshMinutes));
   add(std::make_unique<Pro2Controller>(context_, s.pro2));
-  add(std::make_unique<PlaceholderSource>(S::METAR, context_, s.metar.boxes, s.metar.refreshMinutes));
+  add(std::make_unique<MetarSource>(context_, s.metar, nullptr, &network_));
 }
 
 }  // namespace parlhora

@@ -4,6 +4,7 @@
 
 #include "app/AnnouncerSettings.h"
 #include "app/SettingsFile.h"
+#include "internet/MetarDecodeCommand.h"
 #include "platform/backends/PosixSettingsStore.h"
 #include "stations/StationDecodeCommand.h"
 
@@ -11,7 +12,6 @@ namespace parlhora {
 
 int runDecodeCommand(const QStringList& args, const QString& programFolder, const QString& weatherFolder,
                      QTextStream& out, QTextStream& err) {
-  (void)weatherFolder;
   if (args.size() != 2) {
     err << "decode: wants metar|aprs|ws23|ws28|wlk FILE" << Qt::endl;
     return 2;
@@ -28,6 +28,7 @@ int runDecodeCommand(const QStringList& args, const QString& programFolder, cons
   if (stored.status == SettingsStore::ReadStatus::Ok)
     SettingsFile::load(stored.bytes, settings, [](const QByteArray&) { return false; });
 
+  if (kind == "metar") return runDecodeMetar(file, settings, programFolder, weatherFolder, out, err);
   if (isStationFileKind(kind)) {
     const HistoryFileSettings& source = kind == "ws23" ? settings.w23 : kind == "ws28" ? settings.w28 : settings.pro2;
     return runDecodeStationFile(kind, file, settings.units, source, QDateTime::currentDateTime(), out, err);

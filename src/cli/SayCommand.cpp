@@ -53,6 +53,9 @@ bool announce(ParlhoraCore& core, Clock& clock, const QDateTime& at, bool& faile
     if (text.startsWith("Err") || text.startsWith("Feh") || text.startsWith("feh")) failed = true;
   });
   core.LoadSettings();
+  // The chosen source was refreshed at load; a download must end before
+  // its weather can be spoken.
+  if (SourceController* source = core.weather().source(core.weather().chosen())) source->waitUntilIdle();
   core.announcer().scheduler().stop();
   // One reading of the lines, as the tick would have made: a carrier with
   // the DCD box on must hold this announcement back too.

@@ -6,6 +6,7 @@
 #include "gui/TFormCOM.h"
 #include "gui/TFormInfo.h"
 #include "gui/TFormMeteo.h"
+#include "gui/TFormMeteoMETAR.h"
 #include "gui/TFormMeteoPro2.h"
 #include "gui/TFormMeteoW23.h"
 #include "gui/TFormMeteoW28.h"
@@ -41,6 +42,7 @@ void CoreBinding::loaded() {
   main_.loaded();
   windows_.com().loadFromModel();
   windows_.monitor().loadFromModel();
+  windows_.metar().loadFromModel();
   windows_.w23().loadFromModel();
   windows_.w28().loadFromModel();
   windows_.pro2().loadFromModel();

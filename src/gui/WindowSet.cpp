@@ -4,6 +4,7 @@
 
 #include "app/AnnouncerSettings.h"
 #include "app/ParlhoraCore.h"
+#include "internet/MetarSource.h"
 #include "stations/MonitorSource.h"
 #include "stations/Pro2Controller.h"
 #include "stations/W23Controller.h"
@@ -56,7 +57,7 @@ WindowSet::WindowSet(ParlhoraCore& core, Notifier& notifier)
       favAprs_(std::make_unique<TFormFavAPRS>()),
       com_(std::make_unique<TFormCOM>(core.settings().lines)),
       recorder_(std::make_unique<TFormRecord>(core.settings().mainWindow.recorderPath, notifier)),
-      metar_(std::make_unique<TFormMeteoMETAR>()),
+      metar_(std::make_unique<TFormMeteoMETAR>(sourceAs<MetarSource>(core, WeatherSource::METAR))),
       favMetar_(std::make_unique<TFormFavMETAR>()),
       tray_(std::make_unique<TrayIcon>()) {
   connectMain();
@@ -97,6 +98,12 @@ void WindowSet::connectMain() {
     for (QWidget* w : windows())
       if (w != main_.get()) w->close();
   });
+  QObject::connect(metar_.get(), &TFormMeteoMETAR::favouritesRequested, favMetar_.get(),
+                   [this] { showAt(*favMetar_); });
+  QObject::connect(metar_.get(), &TFormMeteoMETAR::helpRequested, m, &TForm1::MenuHilfeClick);
+  QObject::connect(metar_.get(), &TFormMeteoMETAR::closed, favMetar_.get(), &QWidget::close);
+  if (auto* metar = qobject_cast<MetarSource*>(weather_.source(WeatherSource::METAR)))
+    QObject::connect(metar, &MetarSource::hideFavouritesRequested, favMetar_.get(), &QWidget::hide);
   QObject::connect(tray_.get(), &TrayIcon::quitRequested, m, &QWidget::close);
   QObject::connect(tray_.get(), &TrayIcon::restoreRequested, m, [this] { restoreMain(); });
   QObject::connect(tray_.get(), &TrayIcon::minimiseRequested, m, &TForm1::Button2Click);

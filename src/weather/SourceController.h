@@ -42,6 +42,9 @@ class SourceController : public QObject {
   virtual void applySettings() {}
   /// The units changed; the chooser refreshes the active source itself.
   virtual void unitsChanged() {}
+  /// Returns once a refresh's download (if any) has ended, running events
+  /// meanwhile: for one-shot commands that speak the weather at once.
+  virtual void waitUntilIdle() {}
   /// Program exit: release files, ports, downloads.
   virtual void close() { stop(); }
 

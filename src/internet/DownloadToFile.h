@@ -1,0 +1,81 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <QTimer>
+#include <QUrl>
+#include <memory>
+
+class QNetworkAccessManager;
+class QNetworkReply;
+class QFile;
+
+namespace parlhora {
+
+/// Fetches one URL into a local file without blocking the event loop. The
+/// target is deleted first and only a complete answer (HTTP 2xx, not
+/// aborted) ever becomes the file: the body goes to a temporary name that
+/// is renamed at the end. Redirects are followed, certificates checked,
+/// nothing is cached. A download that makes no progress for `stallMs` or
+/// lasts longer than `totalMs` fails. Core thread only.
+class DownloadToFile : public QObject {
+  Q_OBJECT
+
+ public:
+  enum Status { Ok = 0, Failed = 1 };
+  Q_ENUM(Status)
+  struct Timeouts {
+    int stallMs = 30000;
+    int totalMs = 120000;
+  };
+
+  /// `network` (usually NetworkSession::manager()) must outlive this object.
+  explicit DownloadToFile(QNetworkAccessManager& network, QObject* parent = nullptr);
+  ~DownloadToFile() override;
+  DownloadToFile(const DownloadToFile&) = delete;
+  DownloadToFile& operator=(const DownloadToFile&) = delete;
+
+  void setTimeouts(Timeouts t) { timeouts_ = t; }
+
+  /// Starts fetching `url` into `fileName`; a running download is aborted
+  /// first (without its finished signal). `finished` follows later, never
+  /// from inside start(), even when the start itself fails.
+  void start(const QUrl& url, const QString& fileName);
+  bool running() const { return running_; }
+  /// Ends a running download as failed, without its finished signal.
+  void abort();
+  /// Runs a local event loop until the download has finished; returns its
+  /// status (Ok at once when none is running). For command-line callers.
+  Status wait();
+  /// Why the last download failed; empty after success.
+  QString errorText() const { return errorText_; }
+
+ signals:
+  /// The download ended: Ok with the file in place, or Failed with no file.
+  void finished(parlhora::DownloadToFile::Status status);
+
+ private:
+  void onReadyRead();
+  void onFinished();
+  void onTimeout(const QString& why);
+  void failLater(const QString& why);
+  void finish(Status status);
+  bool commit();
+  void release();
+
+  QNetworkAccessManager& network_;
+  Timeouts timeouts_;
+  QPointer<QNetworkReply> reply_;
+  std::unique_ptr<QFile> file_;  // the body under a temporary name
+  QString target_;
+  QTimer stall_;
+  QTimer total_;
+  bool running_ = false;
+  QString timeoutText_;
+  QString errorText_;
+  Status last_ = Ok;
+  quint64 generation_ = 0;  // tells a stale deferred failure from the current one
+};
+
+}  // namespace parlhora

@@ -1,0 +1,71 @@
+#pragma once
+
+#include <QByteArray>
+#include <QHostAddress>
+#include <QMap>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QUrl>
+
+namespace parlhora {
+
+/// A small HTTP/1.0 server on 127.0.0.1 for the download tests: each path
+/// answers with a body, an error status, a redirect, silence, or half a body
+/// and then silence.
+class LocalHttpServer : public QObject {
+ public:
+  enum class Mode { Answer, Silent, StallHalfWay };
+  struct Route {
+    Route(int s = 200, QByteArray b = {}, QByteArray l = {}, Mode m = Mode::Answer)
+        : status(s), body(std::move(b)), location(std::move(l)), mode(m) {}
+    int status;
+    QByteArray body;
+    QByteArray location;  // for 3xx
+    Mode mode;
+  };
+
+  LocalHttpServer() {
+    server_.listen(QHostAddress::LocalHost, 0);
+    connect(&server_, &QTcpServer::newConnection, this, [this] {
+      while (QTcpSocket* s = server_.nextPendingConnection()) {
+        connect(s, &QTcpSocket::readyRead, s, [this, s] { serve(s); });
+        connect(s, &QTcpSocket::disconnected, s, &QObject::deleteLater);
+      }
+    });
+  }
+
+  void route(const QByteArray& path, Route r) { routes_[path] = r; }
+  QUrl url(const QByteArray& path) const {
+    return QUrl(QStringLiteral("http://127.0.0.1:%1").arg(server_.serverPort()) + QString::fromLatin1(path));
+  }
+  QByteArray lastUserAgent() const { return userAgent_; }
+  int requests() const { return requests_; }
+
+ private:
+  void serve(QTcpSocket* s) {
+    QByteArray& request = pending_[s];
+    request += s->readAll();
+    if (!request.contains("\r\n\r\n")) return;
+    ++requests_;
+    const QByteArray path = request.split(' ').value(1);
+    const qsizetype agent = request.indexOf("User-Agent: ");
+    if (agent >= 0) userAgent_ = request.mid(agent + 12, request.indexOf('\r', agent) - agent - 12);
+    pending_.remove(s);
+    const Route r = routes_.value(path, Route{404, "not here", {}, Mode::Answer});
+    if (r.mode == Mode::Silent) return;
+    QByteArray head = "HTTP/1.0 " + QByteArray::number(r.status) + " X\r\n";
+    if (!r.location.isEmpty()) head += "Location: " + url(r.location).toEncoded() + "\r\n";
+    head += "Content-Length: " + QByteArray::number(r.body.size()) + "\r\n\r\n";
+    const bool stall = r.mode == Mode::StallHalfWay;
+    s->write(head + (stall ? r.body.left(r.body.size() / 2) : r.body));
+    if (!stall) s->disconnectFromHost();
+  }
+
+  QTcpServer server_;
+  QMap<QByteArray, Route> routes_;
+  QMap<QTcpSocket*, QByteArray> pending_;
+  QByteArray userAgent_;
+  int requests_ = 0;
+};
+
+}  // namespace parlhora
