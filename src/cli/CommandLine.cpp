@@ -13,6 +13,7 @@ const std::map<QString, CommandLine::Command>& commandWords() {
       {"ports", CommandLine::Command::Ports},
       {"say", CommandLine::Command::Say},
       {"schedule", CommandLine::Command::Schedule},
+      {"voice", CommandLine::Command::Voice},
       {"screenshot", CommandLine::Command::Screenshot},
       {"help", CommandLine::Command::Help},
       {"--help", CommandLine::Command::Help},
@@ -59,6 +60,7 @@ QString CommandLine::usage() {
       "       parlhora ports\n"
       "       parlhora [--home DIR] say [--at \"YYYY-MM-DD hh:mm\"] [--dry-run | --out FILE.wav]\n"
       "       parlhora [--home DIR] schedule [--date YYYY-MM-DD]\n"
+      "       parlhora [--home DIR] voice check\n"
       "       parlhora [--home DIR] screenshot FILE.png\n");
 }
 

@@ -9,9 +9,11 @@ class TFormInfo;
 
 namespace parlhora {
 
-/// The about box ("Info"). Layout and captions
-/// come from resources/forms/TFormInfo.ui; the source's behaviour binds here.
-/// Main thread only.
+class VersionCheck;
+
+/// The about box ("Info"): name and version, the author line, the link to
+/// the site (opens in the desktop's browser) and the version check. Layout
+/// and captions come from resources/forms/TFormInfo.ui. Main thread only.
 class TFormInfo : public QWidget {
   Q_OBJECT
 
@@ -23,8 +25,14 @@ class TFormInfo : public QWidget {
 
   /// Label1: "PARLHORA V" + version.
   void setVersion(const QString& version);
+  /// Binds `BitBtnNewRelease` to `check` and shows the check's answers, those
+  /// of the start-up check included, in boxes of their own. Until then the
+  /// button is disabled. `check` must outlive the window.
+  void setVersionCheck(VersionCheck& check);
 
  private:
+  void showNotice(const QString& text, bool warning);
+
   std::unique_ptr<Ui::TFormInfo> ui_;
 };
 

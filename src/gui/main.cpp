@@ -11,6 +11,7 @@
 #include "cli/PlayCommand.h"
 #include "cli/PortsCommand.h"
 #include "cli/SayCommand.h"
+#include "cli/VoiceCommand.h"
 #include "gui/WindowedProgram.h"
 #include "platform/backends/XdgPaths.h"
 
@@ -53,6 +54,8 @@ int runCommand(const CommandLine& line, const QString& program) {
       return runSayCommand(line.args, programFolder(line, program), out, err);
     case CommandLine::Command::Schedule:
       return runScheduleCommand(line.args, programFolder(line, program), out, err);
+    case CommandLine::Command::Voice:
+      return runVoiceCommand(line.args, programFolder(line, program), out, err);
     case CommandLine::Command::Help:
       out << CommandLine::usage();
       return 0;

@@ -89,7 +89,7 @@ TEST(TermiosSerialLines, SecondOpenIsRefusedUntilTheFirstCloses) {
   TermiosSerialLines first;
   TermiosSerialLines second;
   ASSERT_EQ(first.open(pty.slave()), "");
-  EXPECT_NE(second.open(pty.slave()), "");
+  EXPECT_TRUE(second.open(pty.slave()).contains("belegt"));
   EXPECT_FALSE(second.isOpen());
   first.close();
   EXPECT_EQ(second.open(pty.slave()), "");
@@ -121,7 +121,9 @@ TEST(TermiosSerialLines, OpenFailuresGiveAReasonAndHoldNothing) {
     EXPECT_FALSE(reason.isEmpty()) << path.toStdString();
     EXPECT_FALSE(lines.isOpen());
   }
-  EXPECT_TRUE(lines.open(dir.filePath("missing")).startsWith("open: "));
+  const QString missing = lines.open(dir.filePath("missing"));
+  EXPECT_TRUE(missing.startsWith("open: "));
+  EXPECT_TRUE(missing.contains("nicht vorhanden"));
   EXPECT_FALSE(lines.readLines().ok);
   EXPECT_FALSE(lines.setLines(SerialLines::Dtr));
 }
@@ -152,4 +154,21 @@ TEST(TermiosSerialLines, ListsOnlyTtysWithARealDeviceBehind) {
   found.sort();
   EXPECT_EQ(found, (QStringList{"ttyACM0", "ttyAMA0", "ttyS0", "ttyUSB0"}));
   EXPECT_TRUE(TermiosSerialLines(sys.filePath("absent")).listPorts().isEmpty());
+}
+
+TEST(TermiosSerialLines, OpenFailuresNameTheirCause) {
+  const struct {
+    int error;
+    const char* cause;
+  } cases[] = {{EACCES, "dialout"},         {EPERM, "dialout"},
+               {EBUSY, "belegt"},           {EWOULDBLOCK, "belegt"},
+               {ENOENT, "nicht vorhanden"}, {ENODEV, "nicht vorhanden"},
+               {ENXIO, "nicht vorhanden"},  {EIO, ""}};
+  for (const auto& c : cases) {
+    const QString cause = TermiosSerialLines::causeOf(c.error);
+    if (*c.cause)
+      EXPECT_TRUE(cause.contains(c.cause)) << c.error;
+    else
+      EXPECT_TRUE(cause.isEmpty()) << c.error;
+  }
 }
