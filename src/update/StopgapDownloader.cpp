@@ -13,6 +13,15 @@ namespace {
 constexpr qint64 kMaxBytes = 4 * 1024 * 1024;
 }  // namespace
 
+StopgapDownloader::~StopgapDownloader() {
+  // An aborted reply still reports finished; its `done` may belong to an
+  // object that is already gone.
+  for (QNetworkReply* reply : network_.findChildren<QNetworkReply*>()) {
+    QObject::disconnect(reply, nullptr, nullptr, nullptr);
+    reply->abort();
+  }
+}
+
 void StopgapDownloader::fetch(const QUrl& url, const QString& file, Done done) {
   QFile::remove(file);
   if (!url.isValid() || (url.scheme() != QLatin1String("http") && url.scheme() != QLatin1String("https"))) {

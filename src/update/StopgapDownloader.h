@@ -14,6 +14,12 @@ class StopgapDownloader : public Downloader {
  public:
   static constexpr int kTimeoutMs = 30000;
 
+  StopgapDownloader() = default;
+  /// Pending fetches end without calling their `done`.
+  ~StopgapDownloader() override;
+  StopgapDownloader(const StopgapDownloader&) = delete;
+  StopgapDownloader& operator=(const StopgapDownloader&) = delete;
+
   void fetch(const QUrl& url, const QString& file, Done done) override;
 
  private:

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QPointer>
 
 #include "platform/Notifier.h"
 #include "update/Downloader.h"
@@ -40,7 +41,10 @@ void VersionCheck::start(bool answerAlways) {
   busy_ = true;
   emit busyChanged(true);
   const QString file = QDir(config_.programFolder).filePath(QString::fromLatin1(kVersionListFile));
-  downloader_.fetch(config_.listUrl, file, [this](int status) { finish(status); });
+  // The downloader may outlive this check.
+  downloader_.fetch(config_.listUrl, file, [self = QPointer<VersionCheck>(this)](int status) {
+    if (self) self->finish(status);
+  });
 }
 
 void VersionCheck::finish(int status) {
