@@ -14,14 +14,14 @@ class VoiceFolder {
   /// One file found in the folder; `piece` is empty when the name is not
   /// that of a built-in piece (or not the lower-case ".wav" form of one).
   struct Entry {
-    QString fileName;  // e.g. "son_1.wav"
-    QString piece;     // e.g. "son_1"
+    QString fileName;  // e.g. "son1.wav"
+    QString piece;     // e.g. "son1"
     bool regularFile = true;
   };
 
   static QString folderName() { return QStringLiteral("voice"); }
 
-  /// The recording that replaces built-in piece `name` ("voice/son_1.wav",
+  /// The recording that replaces built-in piece `name` ("voice/son1.wav",
   /// relative to `programFolder`), or an empty text when there is none or
   /// `programFolder` is empty.
   static QString overrideFor(const QString& programFolder, const QString& name);

@@ -18,6 +18,7 @@ const std::map<QString, CommandLine::Command>& commandWords() {
       {"help", CommandLine::Command::Help},
       {"--help", CommandLine::Command::Help},
       {"-h", CommandLine::Command::Help},
+      {"--version", CommandLine::Command::Version},
   };
   return words;
 }
@@ -54,6 +55,7 @@ CommandLine CommandLine::parse(const QStringList& argv) {
 QString CommandLine::usage() {
   return QStringLiteral(
       "usage: parlhora [--home DIR] [--headless]\n"
+      "       parlhora --version\n"
       "       parlhora [--home DIR] config [--rewrite]\n"
       "       parlhora [--home DIR] play NAME|FILE [--device N] [--out FILE.wav]\n"
       "       parlhora devices\n"

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <memory>
 
+#include "app/Version.h"
 #include "cli/CommandLine.h"
 #include "cli/ConfigCommand.h"
 #include "cli/HeadlessProgram.h"
@@ -58,6 +59,9 @@ int runCommand(const CommandLine& line, const QString& program) {
       return runVoiceCommand(line.args, programFolder(line, program), out, err);
     case CommandLine::Command::Help:
       out << CommandLine::usage();
+      return 0;
+    case CommandLine::Command::Version:
+      out << "parlhora " << kVersion << Qt::endl;
       return 0;
     default:
       return 2;

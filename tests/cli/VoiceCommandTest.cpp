@@ -53,22 +53,22 @@ TEST(VoiceCommand, ListsReplacedPiecesStrangersAndWhatTheReaderRefuses) {
   QTemporaryDir home;
   const QDir voice(QDir(home.path()).filePath("voice"));
   ASSERT_TRUE(QDir(home.path()).mkpath("voice"));
-  write(voice.filePath("son_1.wav"), wav(1));
+  write(voice.filePath("son1.wav"), wav(1));
   write(voice.filePath("son_it_s.wav"), wav(2));
   write(voice.filePath("son_mon.wav"), wav(3));  // three channels
   write(voice.filePath("son_tue.wav"), "RIFF");  // cut short
   write(voice.filePath("SON_WED.WAV"), wav(1));  // right piece, wrong case
   write(voice.filePath("notes.txt"), "my takes");
   write(voice.filePath("son_nope.wav"), wav(1));  // no such piece
-  ASSERT_EQ(::mkfifo(QFile::encodeName(voice.filePath("son_2.wav")).constData(), 0600), 0);
+  ASSERT_EQ(::mkfifo(QFile::encodeName(voice.filePath("son2.wav")).constData(), 0600), 0);
 
   const Check check = voiceCheck(home.path());
   EXPECT_EQ(check.status, 1);
   EXPECT_EQ(check.lines, (QStringList{
                              "SON_WED.WAV: kein Baustein (Name klein schreiben: son_wed.wav)",
                              "notes.txt: kein Baustein",
-                             "son_1.wav: ersetzt son_1",
-                             "son_2.wav: Err: Wave file name (keine reguläre Datei)",
+                             "son1.wav: ersetzt son1",
+                             "son2.wav: Err: Wave file name (keine reguläre Datei)",
                              "son_it_s.wav: ersetzt son_it_s",
                              "son_mon.wav: Err: none mono/stereo file",
                              "son_nope.wav: kein Baustein",

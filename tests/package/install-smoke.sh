@@ -46,6 +46,7 @@ home="$work/home"
 mkdir -p "$home"
 unset DISPLAY WAYLAND_DISPLAY
 program="$root/usr/bin/parlhora"
+[ "$("$program" --version)" = "parlhora $(dpkg-deb -f "$deb" Version)" ] || fail "--version: $("$program" --version)"
 "$program" devices >"$work/devices" 2>"$work/devices.err" || fail "devices failed: $(cat "$work/devices.err")"
 [ "$(head -n 1 "$work/devices")" = "-1 default" ] || fail "devices: $(cat "$work/devices")"
 printf '[PARLHORA V2.2.3]\r\nPERIOD=3\r\nSTART_RANGE=7\r\nEND_RANGE=9\r\n' >"$home/parlhora.ini"
