@@ -155,20 +155,3 @@ TEST(TermiosSerialLines, ListsOnlyTtysWithARealDeviceBehind) {
   EXPECT_EQ(found, (QStringList{"ttyACM0", "ttyAMA0", "ttyS0", "ttyUSB0"}));
   EXPECT_TRUE(TermiosSerialLines(sys.filePath("absent")).listPorts().isEmpty());
 }
-
-TEST(TermiosSerialLines, OpenFailuresNameTheirCause) {
-  const struct {
-    int error;
-    const char* cause;
-  } cases[] = {{EACCES, "dialout"},         {EPERM, "dialout"},
-               {EBUSY, "belegt"},           {EWOULDBLOCK, "belegt"},
-               {ENOENT, "nicht vorhanden"}, {ENODEV, "nicht vorhanden"},
-               {ENXIO, "nicht vorhanden"},  {EIO, ""}};
-  for (const auto& c : cases) {
-    const QString cause = TermiosSerialLines::causeOf(c.error);
-    if (*c.cause)
-      EXPECT_TRUE(cause.contains(c.cause)) << c.error;
-    else
-      EXPECT_TRUE(cause.isEmpty()) << c.error;
-  }
-}
