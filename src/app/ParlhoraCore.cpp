@@ -3,6 +3,7 @@
 #include <QDir>
 
 #include "app/ProgramFiles.h"
+#include "app/Version.h"
 #include "platform/Autostart.h"
 #include "platform/Notifier.h"
 
@@ -19,7 +20,8 @@ ParlhoraCore::ParlhoraCore(PlatformSet platform, Options options)
       cooperation_(platform.clock, platform.notifier, platform.sharedLink, platform.recorder,
                    settings_.mainWindow.recorderPath),
       weather_(platform_, settings_, log_, [this] { return announcer_.sequencer().busy(); }),
-      announcer_(platform_, settings_, status_, log_, weather_.speech(), cooperation_, cooperation_) {
+      announcer_(platform_, settings_, status_, log_, weather_.speech(), cooperation_, cooperation_),
+      update_(platform.notifier, platform.programFolder, QString::fromLatin1(kVersion), weather_.network().manager()) {
   cooperation_.attach(announcer_.sequencer());
   cooperation_.setWiring({[this] { return status_.text(); }, [this](const QString& text) { status_.set(text); },
                           // Before the load a line would rewrite parlhora.log without its old lines.
@@ -67,6 +69,8 @@ void ParlhoraCore::LoadSettings() {
   weather_.load();
   if (closed_) return;
   announcer_.loadSound();
+  // In the background: the first announcement never waits for it.
+  if (!options_.oneShot) update_.load(settings_.mainWindow.checkVersion);
   announcer_.finishLoad();
   emit settingsLoaded();
   announcer_.startTick();

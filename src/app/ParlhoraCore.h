@@ -11,6 +11,7 @@
 #include "app/StatusLine.h"
 #include "app/WeatherService.h"
 #include "link/CooperationService.h"
+#include "update/UpdateService.h"
 
 namespace parlhora {
 
@@ -65,6 +66,7 @@ class ParlhoraCore : public QObject {
   AnnouncerService& announcer() { return announcer_; }
   WeatherService& weather() { return weather_; }
   CooperationService& cooperation() { return cooperation_; }
+  UpdateService& update() { return update_; }
   Clock& clock() { return platform_.clock; }
   const QString& programFolder() const { return platform_.programFolder; }
   const QString& weatherFolder() const { return platform_.weatherFolder; }
@@ -86,6 +88,7 @@ class ParlhoraCore : public QObject {
   CooperationService cooperation_;
   WeatherService weather_;
   AnnouncerService announcer_;
+  UpdateService update_;
   LoadReport loadReport_;
   std::function<void()> beforeSave_;
   // parlhora.ini existed but could not be read: saving the defaults over it

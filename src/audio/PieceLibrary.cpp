@@ -32,6 +32,10 @@ std::unique_ptr<QIODevice> PieceLibrary::open(const QString& name) {
   return file;
 }
 
+bool PieceLibrary::has(const QString& name) {
+  return isPieceName(name) && QFileInfo(kPrefix + name.toUpper() + kSuffix).isFile();
+}
+
 QStringList PieceLibrary::names() {
   QStringList result;
   const QStringList files = QDir(kPrefix).entryList({QStringLiteral("*") + kSuffix}, QDir::Files, QDir::Name);

@@ -16,6 +16,9 @@ class PieceLibrary {
   /// at its start; nullptr if there is no such piece. The caller owns the device.
   static std::unique_ptr<QIODevice> open(const QString& name);
 
+  /// Whether `name` (any case) is a built-in piece.
+  static bool has(const QString& name);
+
   /// The upper-case names of all built-in pieces, sorted.
   static QStringList names();
 

@@ -9,6 +9,7 @@
 
 #include "audio/PieceLibrary.h"
 #include "audio/SoundSettings.h"
+#include "audio/VoiceFolder.h"
 #include "audio/VolumeMath.h"
 #include "audio/WavReader.h"
 #include "platform/Clock.h"
@@ -82,6 +83,13 @@ void WaveEngine::PlayWaveRes(const QString& name) {
   if (name.isEmpty()) {
     notifier_.beep();
     fail(WavReader::emptyNameText(WaveOrigin::Resource));
+    return;
+  }
+  // The station's own recording, where there is one, is a file like the
+  // jingles: same reader, same checks, the file texts on failure.
+  const QString own = VoiceFolder::overrideFor(programFolder_, name);
+  if (!own.isEmpty()) {
+    PlayWaveFile(own);
     return;
   }
   if (events_.started) events_.started(WaveOrigin::Resource, name);

@@ -63,7 +63,8 @@ class WaveEngine {
   bool isAllocated() const { return blocks_[0] != nullptr; }
 
   /// Reads the built-in piece `name` and starts playing it; returns before
-  /// the sound ends. Does nothing while a piece plays.
+  /// the sound ends. Does nothing while a piece plays. A recording of that
+  /// name in the program folder's voice/ plays instead, as PlayWaveFile would.
   void PlayWaveRes(const QString& name);
   /// The same for a WAV file; a relative path is taken from the program folder.
   void PlayWaveFile(const QString& path);

@@ -14,10 +14,12 @@ const std::map<QString, CommandLine::Command>& commandWords() {
       {"say", CommandLine::Command::Say},
       {"schedule", CommandLine::Command::Schedule},
       {"decode", CommandLine::Command::Decode},
+      {"voice", CommandLine::Command::Voice},
       {"screenshot", CommandLine::Command::Screenshot},
       {"help", CommandLine::Command::Help},
       {"--help", CommandLine::Command::Help},
       {"-h", CommandLine::Command::Help},
+      {"--version", CommandLine::Command::Version},
   };
   return words;
 }
@@ -54,6 +56,7 @@ CommandLine CommandLine::parse(const QStringList& argv) {
 QString CommandLine::usage() {
   return QStringLiteral(
       "usage: parlhora [--home DIR] [--headless]\n"
+      "       parlhora --version\n"
       "       parlhora [--home DIR] config [--rewrite]\n"
       "       parlhora [--home DIR] play NAME|FILE [--device N] [--out FILE.wav]\n"
       "       parlhora devices\n"
@@ -61,6 +64,7 @@ QString CommandLine::usage() {
       "       parlhora [--home DIR] say [--at \"YYYY-MM-DD hh:mm\"] [--dry-run | --out FILE.wav]\n"
       "       parlhora [--home DIR] schedule [--date YYYY-MM-DD]\n"
       "       parlhora [--home DIR] decode metar|aprs|ws23|ws28|wlk FILE\n"
+      "       parlhora [--home DIR] voice check\n"
       "       parlhora [--home DIR] screenshot FILE.png\n");
 }
 

@@ -8,7 +8,7 @@ namespace parlhora {
 /// What the user asked for on the command line. The program with windows is
 /// the default; the other forms are one-shot commands for scripts and tests.
 struct CommandLine {
-  enum class Command { Program, Config, Play, Devices, Ports, Say, Schedule, Decode, Screenshot, Help };
+  enum class Command { Program, Config, Play, Devices, Ports, Say, Schedule, Decode, Voice, Screenshot, Help, Version };
 
   Command command = Command::Program;
   QString home;  // --home DIR, empty = the default program folder

@@ -31,6 +31,9 @@ int runHeadless(const QString& home, const QString& program, const QStringList& 
   corePointer = &core;
   core.log().setEcho([&](const QString& line) { out << line << Qt::endl; });
   core.status().addListener([&](const QString& text) { out << text << Qt::endl; });
+  // Without windows a newer version is told in the log.
+  QObject::connect(&core.update().check(), &VersionCheck::notice,
+                   [&core](const QString& text, bool) { core.log().AppendLogLine(text); });
   out << "Parlhora headless, program folder " << folder << Qt::endl;
 
   // Shut down at once, not after the wait the signal may have interrupted:

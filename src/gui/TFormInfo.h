@@ -9,14 +9,16 @@ class TFormInfo;
 
 namespace parlhora {
 
-/// The about box ("Info"). Layout and captions
-/// come from resources/forms/TFormInfo.ui; the source's behaviour binds here.
-/// Main thread only.
+class VersionCheck;
+
+/// The about box ("Info"): name and version, the author line, the link to
+/// the site (opens in the desktop's browser) and the version check. Layout
+/// and captions come from resources/forms/TFormInfo.ui. Main thread only.
 class TFormInfo : public QWidget {
   Q_OBJECT
 
  public:
-  explicit TFormInfo(QWidget* parent = nullptr);
+  explicit TFormInfo(VersionCheck& check, QWidget* parent = nullptr);
   ~TFormInfo() override;
   TFormInfo(const TFormInfo&) = delete;
   TFormInfo& operator=(const TFormInfo&) = delete;
@@ -25,6 +27,8 @@ class TFormInfo : public QWidget {
   void setVersion(const QString& version);
 
  private:
+  void showNotice(const QString& text, bool warning);
+
   std::unique_ptr<Ui::TFormInfo> ui_;
 };
 

@@ -44,7 +44,7 @@ WindowSet::WindowSet(ParlhoraCore& core, Notifier& notifier)
                                                     core.announcer().jingles(), core.announcer().soundCard(),
                                                     core.programFolder()},
                                      notifier)),
-      info_(std::make_unique<TFormInfo>()),
+      info_(std::make_unique<TFormInfo>(core.update().check())),
       monitor_(std::make_unique<TFormMeteo>(sourceAs<MonitorSource>(core, WeatherSource::MON),
                                             core.settings().monitor)),
       chooser_(std::make_unique<TFormChoixMeteo>(core.weather())),

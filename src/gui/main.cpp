@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <memory>
 
+#include "app/Version.h"
 #include "cli/CommandLine.h"
 #include "cli/ConfigCommand.h"
 #include "cli/DecodeCommand.h"
@@ -12,6 +13,7 @@
 #include "cli/PlayCommand.h"
 #include "cli/PortsCommand.h"
 #include "cli/SayCommand.h"
+#include "cli/VoiceCommand.h"
 #include "gui/WindowedProgram.h"
 #include "platform/backends/XdgPaths.h"
 
@@ -58,8 +60,13 @@ int runCommand(const CommandLine& line, const QString& program) {
       const XdgPaths paths(line.home, QFileInfo(program).absolutePath());
       return runDecodeCommand(line.args, paths.programFolder(), paths.weatherFolder(), out, err);
     }
+    case CommandLine::Command::Voice:
+      return runVoiceCommand(line.args, programFolder(line, program), out, err);
     case CommandLine::Command::Help:
       out << CommandLine::usage();
+      return 0;
+    case CommandLine::Command::Version:
+      out << "parlhora " << kVersion << Qt::endl;
       return 0;
     default:
       return 2;

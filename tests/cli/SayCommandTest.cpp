@@ -100,3 +100,55 @@ TEST(SayCommand, OutRendersAWaveFileAndRefusesNonsense) {
   EXPECT_EQ(say(home.path(), {"--dry-run", "--out", wav}).status, 2);
   EXPECT_EQ(say(home.path(), {"--at", "tomorrow"}).status, 2);
 }
+
+namespace {
+
+QByteArray le(std::uint32_t v, int bytes) {
+  QByteArray b;
+  for (int i = 0; i < bytes; ++i) b += char((v >> (8 * i)) & 0xFF);
+  return b;
+}
+
+// A mono 16-bit recording at 11,025 Hz of `samples` bytes.
+QByteArray recording(const QByteArray& samples, int formatTag = 1) {
+  const QByteArray fmt = le(formatTag, 2) + le(1, 2) + le(11025, 4) + le(22050, 4) + le(2, 2) + le(16, 2);
+  const QByteArray chunks = "fmt " + le(fmt.size(), 4) + fmt + "data" + le(samples.size(), 4) + samples;
+  return "RIFF" + le(4 + chunks.size(), 4) + "WAVE" + chunks;
+}
+
+void writeVoice(const QString& home, const QString& name, const QByteArray& bytes) {
+  QDir(home).mkpath("voice");
+  QFile file(QDir(home).filePath("voice/" + name));
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write(bytes);
+}
+
+}  // namespace
+
+TEST(SayCommand, AnOwnRecordingIsPlayedInPlaceOfItsPieceAndABrokenOneFailsAsAPieceWould) {
+  QTemporaryDir home;
+  writeSettings(home.path(), "HELLO=Y\r\n");
+  QByteArray voice;
+  for (int i = 0; i < 3000; ++i) voice += "\x5c\x3a";
+  writeVoice(home.path(), "son_it_s.wav", recording(voice));
+  writeVoice(home.path(), "SON14.wav", recording(voice));  // not the lower-case name: ignored
+
+  const SayRun dry = say(home.path(), {"--at", "2024-03-05 14:35", "--dry-run"});
+  ASSERT_EQ(dry.status, 0) << dry.err.toStdString();
+  EXPECT_EQ(only(dry.lines, "file "), (QStringList{"kuckoo.wav", "voice/son_it_s.wav"}));
+  EXPECT_FALSE(only(dry.lines, "piece ").contains("son_it_s"));
+  EXPECT_TRUE(only(dry.lines, "piece ").contains("son14"));
+
+  // The rendered announcement holds the recording's own samples.
+  const QString wav = QDir(home.path()).filePath("say.wav");
+  ASSERT_EQ(say(home.path(), {"--at", "2024-03-05 14:35", "--out", wav}).status, 0);
+  QFile rendered(wav);
+  ASSERT_TRUE(rendered.open(QIODevice::ReadOnly));
+  EXPECT_TRUE(rendered.readAll().contains(voice));
+
+  writeVoice(home.path(), "son_it_s.wav", recording(voice, 3));  // float, not PCM
+  const SayRun broken = say(home.path(), {"--at", "2024-03-05 14:35", "--dry-run"});
+  EXPECT_NE(broken.status, 0);
+  EXPECT_TRUE(only(broken.lines, "status ").contains("Err: none PCM file"));
+  EXPECT_FALSE(only(broken.lines, "piece ").contains("son14"));  // nothing after the failing piece
+}

@@ -14,8 +14,14 @@
 namespace parlhora {
 namespace {
 
+// The system's text, and what it means for the user: this line is all a
+// station sees of why the transmitter stays silent.
 QString errnoText(const char* what, int error) {
-  return QStringLiteral("%1: %2").arg(QLatin1String(what), QString::fromLocal8Bit(std::strerror(error)));
+  QString text =
+      QStringLiteral("%1: %2").arg(QLatin1String(what), QString::fromLocal8Bit(std::strerror(error)));
+  const QString cause = TermiosSerialLines::causeOf(error);
+  if (!cause.isEmpty()) text += QStringLiteral(" (") + cause + QLatin1Char(')');
+  return text;
 }
 
 int toModemBits(unsigned bits) {
@@ -38,6 +44,23 @@ bool uartPresent(const QString& entry) {
 bool noModemLines(int error) { return error == ENOTTY || error == EINVAL; }
 
 }  // namespace
+
+QString TermiosSerialLines::causeOf(int error) {
+  switch (error) {
+    case EACCES:
+    case EPERM:
+      return QStringLiteral("keine Berechtigung: Benutzer in die Gruppe dialout aufnehmen und neu anmelden");
+    case EBUSY:
+    case EWOULDBLOCK:
+      return QStringLiteral("belegt: ein anderes Programm hat den Port geöffnet");
+    case ENOENT:
+    case ENODEV:
+    case ENXIO:
+      return QStringLiteral("nicht vorhanden: Gerät fehlt oder ist abgezogen");
+    default:
+      return {};
+  }
+}
 
 TermiosSerialLines::TermiosSerialLines(QString sysfsTty) : sysfsTty_(std::move(sysfsTty)) {}
 

@@ -17,6 +17,10 @@ class TermiosSerialLines final : public SerialLines {
 
   QStringList listPorts() const override;
   QString open(const QString& path) override;
+  /// What an open failure with `error` (an errno) means for the user, in
+  /// German: no permission (the dialout group), busy, or missing; empty
+  /// for anything else.
+  static QString causeOf(int error);
   bool isOpen() const override { return fd_ >= 0; }
   bool setLines(unsigned bits) override;
   bool clearLines(unsigned bits) override;

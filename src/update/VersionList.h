@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+
+namespace parlhora {
+
+/// The downloaded version list: lines "name=version".
+class VersionList {
+ public:
+  /// The version listed for `program` in the file at `path`, or an empty
+  /// text when the file cannot be read, looks like a web page (a "<" in its
+  /// first three bytes) or has no line for it. The file is deleted in every
+  /// case. Reads at most kMaxBytes.
+  static QString take(const QString& path, const QString& program);
+
+  /// A version list is a few lines; more than this is not one.
+  static constexpr qint64 kMaxBytes = 64 * 1024;
+};
+
+}  // namespace parlhora
