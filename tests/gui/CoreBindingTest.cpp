@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QAbstractButton>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -9,6 +10,9 @@
 #include "app/core/CoreRig.h"
 #include "gui/CoreBinding.h"
 #include "gui/TForm1.h"
+#include "gui/TFormChoixMeteo.h"
+#include "gui/TFormMeteoW23.h"
+#include "gui/TFormMyUnits.h"
 #include "gui/WindowSet.h"
 
 namespace parlhora {
@@ -67,6 +71,40 @@ TEST(CoreBinding, ClosingTheMainWindowSavesTheSettings) {
   p.windows->main().close();
   EXPECT_TRUE(p.ini().contains("END_RANGE=19\r\n"));
   EXPECT_TRUE(p.ini().contains("LEFT=4\r\n"));
+}
+
+}  // namespace
+}  // namespace parlhora
+
+namespace parlhora {
+namespace {
+
+TEST(CoreBinding, ChooserAndUnitsWindowsActOnTheWeatherService) {
+  Program p("[PARLHORA V2.2.3]\r\n");
+  p.windows->showChooser();
+  p.windows->chooser().findChild<QAbstractButton*>("RadioButtonW23")->click();
+  EXPECT_EQ(p.core->weather().chosen(), WeatherSource::W23);
+  EXPECT_TRUE(p.windows->w23().isVisible());
+  EXPECT_FALSE(p.windows->chooser().isVisible());
+
+  p.windows->units().findChild<QAbstractButton*>("RadioButtonTf")->click();
+  EXPECT_FALSE(p.core->settings().units.celsius);
+  EXPECT_TRUE(p.core->weather().units().fahrenheit());
+}
+
+TEST(CoreBinding, FormMeteoFollowsWhetherAWeatherWindowIsVisible) {
+  {
+    Program p("[PARLHORA V2.2.3]\r\n");
+    p.windows->main().close();
+    EXPECT_TRUE(p.ini().contains("FORMMETEO=N\r\n"));
+  }
+  {
+    Program p("[PARLHORA V2.2.3]\r\nFORMMETEO=N\r\n");
+    p.core->weather().choose(WeatherSource::W23);
+    ASSERT_TRUE(p.windows->w23().isVisible());
+    p.windows->main().close();
+    EXPECT_FALSE(p.ini().contains("FORMMETEO=N"));
+  }
 }
 
 }  // namespace
