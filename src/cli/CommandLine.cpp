@@ -27,6 +27,12 @@ CommandLine CommandLine::parse(const QStringList& argv) {
   bool commandSeen = false;
   for (int i = 0; i < argv.size(); ++i) {
     const QString& word = argv[i];
+    // Asked for help anywhere, the user gets it, on standard output.
+    if (word == "--help" || word == "-h") {
+      line.command = Command::Help;
+      line.args.clear();
+      return line;
+    }
     if (word == "--home") {
       if (i + 1 >= argv.size()) {
         line.error = "--home needs a folder";

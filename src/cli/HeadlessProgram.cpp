@@ -8,6 +8,7 @@
 
 #include "app/ParlhoraCore.h"
 #include "platform/LogNotifier.h"
+#include "platform/backends/InstanceLock.h"
 #include "platform/backends/SystemPlatform.h"
 #include "platform/backends/TerminationSignals.h"
 
@@ -16,6 +17,12 @@ namespace parlhora {
 int runHeadless(const QString& home, const QString& program, const QStringList& autostartArguments) {
   SystemPlatform system(home, program, autostartArguments);
   const QString folder = system.paths.programFolder();
+  // A second program on one folder would announce twice and race the save.
+  InstanceLock lock(folder);
+  if (lock.heldElsewhere()) {
+    QTextStream(stderr) << "parlhora: already running on the program folder " << folder << Qt::endl;
+    return 1;
+  }
   QTextStream out(stdout);
   ParlhoraCore* corePointer = nullptr;
   LogNotifier notifier([&](const QString& line) {

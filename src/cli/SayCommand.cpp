@@ -1,5 +1,6 @@
 #include "cli/SayCommand.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QLocale>
@@ -12,6 +13,7 @@
 #include "platform/backends/SystemPlatform.h"
 #include "platform/LogNotifier.h"
 #include "platform/backends/PosixSettingsStore.h"
+#include "platform/backends/TerminationSignals.h"
 #include "platform/VirtualClock.h"
 
 namespace parlhora {
@@ -48,22 +50,36 @@ SayOptions parseSay(const QStringList& args) {
 // Runs one announcement on `clock` until it is over (or a generous bound
 // passes: a stuck one is ended by the safety reset long before).
 bool announce(ParlhoraCore& core, Clock& clock, const QDateTime& at, bool& failed,
-              const std::function<void(int)>& advance) {
+              const std::function<void(int)>& advance, QTextStream& err, const bool* stopped = nullptr) {
   core.status().addListener([&](const QString& text) {
     if (text.startsWith("Err") || text.startsWith("Feh") || text.startsWith("feh")) failed = true;
   });
   core.LoadSettings();
   core.announcer().scheduler().stop();
+  SerialControl& serial = core.announcer().serial();
+  // The program announces unkeyed while its port is away; a one-shot run
+  // asked to key is a failure and says why.
+  if (serial.portMissing()) {
+    err << "say: " << serial.faultText() << Qt::endl;
+    core.FormClose();
+    return false;
+  }
   // One reading of the lines, as the tick would have made: a carrier with
   // the DCD box on must hold this announcement back too.
   core.announcer().serial().poll();
   core.announcer().sequencer().setTime(SpokenTime::from(at.isValid() ? at : clock.now()));
   core.announcer().sequencer().Button1Click();
   const std::int64_t limit = clock.monotonicMs() + 10 * 60 * 1000;
-  while (core.announcer().sequencer().busy() && clock.monotonicMs() < limit) advance(50);
+  while (core.announcer().sequencer().busy() && clock.monotonicMs() < limit && !(stopped && *stopped)) advance(50);
   const bool ended = !core.announcer().sequencer().busy() && core.status().text() == "PARLHORA DONE";
+  const bool keyFailed = serial.keyFailed();
   core.FormClose();
-  return ended && !failed;
+  if (keyFailed) err << "say: COM-Port " << serial.portName() << ": PTT could not be keyed" << Qt::endl;
+  if (stopped && *stopped) {
+    err << "say: stopped by a signal, transmitter unkeyed" << Qt::endl;
+    return false;
+  }
+  return ended && !failed && !keyFailed;
 }
 
 }  // namespace
@@ -101,7 +117,7 @@ int runSayCommand(const QStringList& args, const QString& programFolder, QTextSt
     core.announcer().setPieceObserver([&](WaveOrigin origin, const QString& what) {
       print(origin == WaveOrigin::Resource ? "piece " + what.toLower() : "file " + what);
     });
-    const bool ok = announce(core, clock, start, failed, [&](int ms) { clock.runFor(ms); });
+    const bool ok = announce(core, clock, start, failed, [&](int ms) { clock.runFor(ms); }, err);
     if (platform.file() && !platform.file()->finish()) {
       err << "say: cannot write " << options.outFile << Qt::endl;
       return 1;
@@ -112,7 +128,17 @@ int runSayCommand(const QStringList& args, const QString& programFolder, QTextSt
   SystemPlatform system(programFolder, programFolder, {});
   ParlhoraCore core(system.set(notifier), coreOptions);
   core.status().addListener([&](const QString& text) { out << text << Qt::endl; });
-  return announce(core, system.clock, options.at, failed, [&](int ms) { system.clock.waitMs(ms); }) ? 0 : 1;
+  // As the program does: unkey first, then end.
+  bool stopped = false;
+  TerminationSignals termination([&] {
+    stopped = true;
+    core.announcer().stopAnnouncements();
+    // Ends the wait the signal arrived in, and every later one.
+    QCoreApplication::exit(1);
+  });
+  const bool ok =
+      announce(core, system.clock, options.at, failed, [&](int ms) { system.clock.waitMs(ms); }, err, &stopped);
+  return ok ? 0 : 1;
 }
 
 int runScheduleCommand(const QStringList& args, const QString& programFolder, QTextStream& out,

@@ -44,7 +44,8 @@ TForm1::TForm1(Models models, Notifier& notifier, QWidget* parent)
       helpFolder_(models.helpFolder) {
   ui_->setupUi(this);
   move(settings_.mainWindow.left, settings_.mainWindow.top);
-  // A hidden menu item's shortcut only fires when the window itself holds the action.
+  // Hidden by being in no menu: Qt drops the shortcut of an invisible
+  // action, and the window itself must hold it for the shortcut to fire.
   addAction(ui_->MenuSimuErreur);
   collectHourItems();
   connectMenus();
