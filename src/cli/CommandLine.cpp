@@ -60,6 +60,7 @@ QString CommandLine::usage() {
   return QStringLiteral(
       "usage: parlhora [--home DIR] [--headless]\n"
       "       parlhora [--home DIR] config [--rewrite]\n"
+      "       parlhora config --keys      (every settings key: values, default, meaning)\n"
       "       parlhora [--home DIR] play NAME|FILE [--device N] [--out FILE.wav]\n"
       "       parlhora devices\n"
       "       parlhora ports\n"

@@ -165,6 +165,11 @@ int runScheduleCommand(const QStringList& args, const QString& programFolder, QT
   }
   if (file.status == SettingsStore::ReadStatus::Ok)
     SettingsFile::load(file.bytes, settings, [](const QByteArray&) { return false; });
+  // Without TZ the C library looks at /etc/localtime again at every local
+  // time conversion, twice a simulated second; the zone cannot change
+  // within this run, so take it once.
+  if (!qEnvironmentVariableIsSet("TZ") && QFileInfo::exists(QStringLiteral("/etc/localtime")))
+    qputenv("TZ", ":/etc/localtime");
   for (const QString& time : DaySchedule::run(settings.schedule, date)) out << time << Qt::endl;
   return 0;
 }

@@ -11,6 +11,7 @@
 #include "cli/PlayCommand.h"
 #include "cli/PortsCommand.h"
 #include "cli/SayCommand.h"
+#include "cli/SettingsKeyHelp.h"
 #include "gui/WindowedProgram.h"
 #include "platform/backends/XdgPaths.h"
 
@@ -35,6 +36,7 @@ int runCommand(const CommandLine& line, const QString& program) {
   QTextStream err(stderr);
   switch (line.command) {
     case CommandLine::Command::Config: {
+      if (line.args == QStringList{"--keys"}) return printSettingsKeys(out);
       const bool rewrite = line.args.contains("--rewrite");
       for (const QString& arg : line.args)
         if (arg != "--rewrite") {

@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QDateTime>
 #include <QFileInfo>
 #include <sys/stat.h>
 
@@ -156,7 +157,10 @@ TEST(Program, ASecondInstanceOnTheSameFolderRefuses) {
   first.start(kProgram, {"--home", home.path(), "--headless"});
   ASSERT_TRUE(first.waitForStarted());
   QByteArray seen;
-  ASSERT_TRUE(waitForOutput(first, seen, "program folder"));
+  ASSERT_TRUE(waitForOutput(first, seen, "Zeitansagen aus"));
+  // What it will do, each line with its ISO time.
+  EXPECT_TRUE(seen.contains("COM-Port: No COM")) << seen.constData();
+  EXPECT_TRUE(QDateTime::fromString(QString::fromUtf8(seen.left(25)), Qt::ISODate).isValid()) << seen.constData();
 
   const Result second = run({"--home", home.path(), "--headless"}, headlessEnv(home.path()));
   EXPECT_EQ(second.exitCode, 1);

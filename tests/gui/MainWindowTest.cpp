@@ -182,6 +182,14 @@ TEST_F(MainWindow, HiddenErrorSimulationShortcut) {
   EXPECT_EQ(*toggled, 1);
 }
 
+TEST_F(MainWindow, BalanceOnTheSoundCardPanelSetsTheDevice) {
+  auto volume = countEmissions(&form, &TForm1::volumeChanged);
+  find<QSlider>("TrackBarBalance")->setValue(20);
+  EXPECT_EQ(settings.sound.balance, 20);
+  EXPECT_EQ(*volume, 1);
+  EXPECT_EQ(find<QLabel>("LabelBalance")->text(), "Balance");
+}
+
 TEST_F(MainWindow, ControlsWriteTheModels) {
   find<QCheckBox>("CheckBoxNoMinute")->click();
   EXPECT_TRUE(settings.announcement.noMinuteWord);

@@ -12,6 +12,7 @@
 #include <cerrno>
 #include <cstdlib>
 
+#include "platform/backends/DeviceLock.h"
 #include "platform/backends/TermiosSerialLines.h"
 
 using namespace parlhora;
@@ -143,7 +144,8 @@ TEST(TermiosSerialLines, PortLockedByAnotherProcessIsLeftAlone) {
   ::kill(holder, SIGKILL);  // a crash lets go of the lock with the process
   int status = 0;
   ASSERT_EQ(::waitpid(holder, &status, 0), holder);
-  EXPECT_EQ(lines.open(byId), "");
+  DeviceLock lock(dir.path());
+  EXPECT_EQ(lock.acquire(byId), "");
   ::close(ready[0]);
   ::close(ready[1]);
 }
