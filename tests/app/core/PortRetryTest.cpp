@@ -68,11 +68,11 @@ TEST(PortRetry, PortMissingAtStartIsOpenedWhenItAppearsAndRetriedWhenLost) {
   EXPECT_TRUE(fakes.notifier.boxes.isEmpty());
   // Meanwhile announcements go out unkeyed, and the status says why.
   core.announcer().sequencer().Button1Click();
-  fakes.clock.runFor(14000);
+  for (int i = 0; i < 120 && core.announcer().sequencer().busy(); ++i) fakes.clock.runFor(500);
   EXPECT_FALSE(core.announcer().sequencer().busy());
   EXPECT_TRUE(core.status().text().startsWith("Fehler: COM-Port ttyLATE: fehlt"));
 
-  fakes.clock.runFor(1000);
+  fakes.clock.runFor(15000);
   Pty pty;
   ASSERT_FALSE(pty.slave.isEmpty());
   ASSERT_TRUE(QFile::link(pty.slave, QDir(dev.path()).filePath("ttyLATE")));

@@ -258,8 +258,8 @@ TEST(Announcement, ErrorSimulationWaitsForTheSafetyReset) {
   EXPECT_FALSE(rig.seq.busy());
   EXPECT_TRUE(rig.seq.button1Enabled());
   rig.seq.MenuSimuErreurClick();
-  EXPECT_EQ(rig.statuses, L({"err simu", "PARLHORA SPIEL", "Fehler: Sicherheitsreset, Ansage hängt",
-                             "simu err reset"}));
+  EXPECT_EQ(rig.statuses, L({"err simu", "PARLHORA SPIEL"}) << QStringLiteral("Fehler: Sicherheitsreset, Ansage hängt")
+                                                            << QStringLiteral("simu err reset"));
 }
 
 TEST(Announcement, SafetyResetGivesAPlayingPieceOneMorePeriodOnly) {
@@ -288,6 +288,7 @@ TEST(Announcement, SafetyResetSparesPlaybackThatProgressesAndNamesAStall) {
   const int tenMinutes = 10 * 60 * 8000;
   QFile jingle(rig.folder.filePath("bulletin.wav"));
   ASSERT_TRUE(jingle.open(QIODevice::WriteOnly));
+  using namespace parlhora::test;
   jingle.write(WavImage::riff(WavImage::chunk("fmt ", WavImage::fmtFields(1, 1, 8000, 8)) +
                               WavImage::chunk("data", QByteArray(tenMinutes, '\x80'))));
   jingle.close();
@@ -297,11 +298,10 @@ TEST(Announcement, SafetyResetSparesPlaybackThatProgressesAndNamesAStall) {
   rig.clock.runFor(9 * 60 * 1000);
   EXPECT_TRUE(rig.seq.busy());
   EXPECT_TRUE(rig.engine.isPlaying());
-  rig.clock.runFor(2 * 60 * 1000);
-  EXPECT_EQ(rig.engine.buffersReturned(), 0);  // the next piece is on
-  rig.clock.runFor(60 * 1000);
+  rig.clock.runFor(3 * 60 * 1000);
   EXPECT_FALSE(rig.seq.busy());
-  EXPECT_EQ(rig.pieces.size(), 11);
+  ASSERT_EQ(rig.pieces.size(), 11);
+  EXPECT_GE(rig.startedAtMs[1] - rig.startedAtMs[0], 10 * 60 * 1000);  // the jingle played whole
   EXPECT_EQ(rig.statuses.last(), QStringLiteral("PARLHORA DONE"));
   EXPECT_TRUE(logged.isEmpty());
 
