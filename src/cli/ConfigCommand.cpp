@@ -18,7 +18,8 @@ QString printable(const QByteArray& bytes) {
   for (const QChar c : QString::fromUtf8(bytes)) {
     const char16_t u = c.unicode();
     if (u < 0x20 || u == 0x7f || (u >= 0x80 && u < 0xa0) || u == '\\')
-      text += u == '\\' ? QStringLiteral("\\\\") : QStringLiteral("\\x%1").arg(int(u), 2, 16, QLatin1Char('0'));
+      text +=
+          u == '\\' ? QStringLiteral("\\\\") : QStringLiteral("\\x%1").arg(int(u), 2, 16, QLatin1Char('0'));
     else
       text += c;
   }

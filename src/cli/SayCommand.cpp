@@ -10,11 +10,11 @@
 #include "app/ParlhoraCore.h"
 #include "app/SettingsFile.h"
 #include "cli/DryRunPlatform.h"
-#include "platform/backends/SystemPlatform.h"
 #include "platform/LogNotifier.h"
-#include "platform/backends/PosixSettingsStore.h"
-#include "platform/backends/TerminationSignals.h"
 #include "platform/VirtualClock.h"
+#include "platform/backends/PosixSettingsStore.h"
+#include "platform/backends/SystemPlatform.h"
+#include "platform/backends/TerminationSignals.h"
 
 namespace parlhora {
 
@@ -70,7 +70,8 @@ bool announce(ParlhoraCore& core, Clock& clock, const QDateTime& at, bool& faile
   core.announcer().sequencer().setTime(SpokenTime::from(at.isValid() ? at : clock.now()));
   core.announcer().sequencer().Button1Click();
   const std::int64_t limit = clock.monotonicMs() + 10 * 60 * 1000;
-  while (core.announcer().sequencer().busy() && clock.monotonicMs() < limit && !(stopped && *stopped)) advance(50);
+  while (core.announcer().sequencer().busy() && clock.monotonicMs() < limit && !(stopped && *stopped))
+    advance(50);
   const bool ended = !core.announcer().sequencer().busy() && core.status().text() == "PARLHORA DONE";
   const bool keyFailed = serial.keyFailed();
   core.FormClose();
@@ -117,7 +118,8 @@ int runSayCommand(const QStringList& args, const QString& programFolder, QTextSt
     core.announcer().setPieceObserver([&](WaveOrigin origin, const QString& what) {
       print(origin == WaveOrigin::Resource ? "piece " + what.toLower() : "file " + what);
     });
-    const bool ok = announce(core, clock, start, failed, [&](int ms) { clock.runFor(ms); }, err);
+    const bool ok = announce(
+        core, clock, start, failed, [&](int ms) { clock.runFor(ms); }, err);
     if (platform.file() && !platform.file()->finish()) {
       err << "say: cannot write " << options.outFile << Qt::endl;
       return 1;
@@ -136,8 +138,8 @@ int runSayCommand(const QStringList& args, const QString& programFolder, QTextSt
     // Ends the wait the signal arrived in, and every later one.
     QCoreApplication::exit(1);
   });
-  const bool ok =
-      announce(core, system.clock, options.at, failed, [&](int ms) { system.clock.waitMs(ms); }, err, &stopped);
+  const bool ok = announce(
+      core, system.clock, options.at, failed, [&](int ms) { system.clock.waitMs(ms); }, err, &stopped);
   return ok ? 0 : 1;
 }
 

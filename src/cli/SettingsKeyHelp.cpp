@@ -81,11 +81,13 @@ const QHash<QByteArray, KeyHelp>& helpTable() {
       {"METEO_WIDTH=", {"Zahl", "287", "Wetterfenster Breite"}},
       {"METEO_HEIGHT=", {"Zahl", "267", "Wetterfenster Höhe"}},
       {"FORMMETEO=", {"N", "gezeigt", "N: Wetterfenster beim Start verborgen"}},
-      {"OSOUND=", {"-1 oder Nummer", "-1", "Sound-Karte: -1 Systemvorgabe, sonst Nummer aus `parlhora devices`"}},
+      {"OSOUND=",
+       {"-1 oder Nummer", "-1", "Sound-Karte: -1 Systemvorgabe, sonst Nummer aus `parlhora devices`"}},
       {"VERSTART=", {"1, 0", "0", "beim Start nach einer neuen Version suchen"}},
-      {"COM=", {"0, n, ttyUSB0, /dev/serial/by-id/...", "kein Port",
-                "serieller Port für PTT und CTS/DSR/DCD: 0 = No COM, n = COMn (/dev/ttyS(n-1)), "
-                "Gerätename oder Pfad unter /dev; `parlhora ports` listet sie"}},
+      {"COM=",
+       {"0, n, ttyUSB0, /dev/serial/by-id/...", "kein Port",
+        "serieller Port für PTT und CTS/DSR/DCD: 0 = No COM, n = COMn (/dev/ttyS(n-1)), "
+        "Gerätename oder Pfad unter /dev; `parlhora ports` listet sie"}},
       {"DTR=", {"0", "an", "0: DTR nicht tasten"}},
       {"RTS=", {"0", "an", "0: RTS nicht tasten"}},
       {"DSR=", {"0", "an", "0: steigendes DSR startet keine Ansage"}},

@@ -43,6 +43,8 @@ void SerialControl::ListBoxCOMClick(int index) {
 void SerialControl::menuCOMClick() {
   if (open_) ClosePortLines();
   devicePath_ = PortList::devicePath(portName_, deviceFolder_);
+  // A fresh choice: its failure is news, its success no comeback.
+  fault_.clear();
   tryOpen();
   showPort();
 }

@@ -30,7 +30,8 @@ TEST(HeadlessReport, NextDueAnnouncement) {
     ParlhoraCore core(platform.set(), {});
     core.settings().schedule = {c.period, c.start, c.end};
     const QDateTime due = HeadlessReport::nextDue(core, now);
-    EXPECT_EQ(due.isValid() ? due.toString(Qt::ISODate) : QString(), QString::fromLatin1(c.expected)) << c.now;
+    EXPECT_EQ(due.isValid() ? due.toString(Qt::ISODate) : QString(), QString::fromLatin1(c.expected))
+        << c.now;
     EXPECT_EQ(HeadlessReport::startLines(core, now).last().startsWith("Zeitansagen aus"), *c.expected == 0);
   }
 }

@@ -1,12 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
-#include <QDateTime>
-#include <QFileInfo>
-#include <sys/stat.h>
 
 // The built program, run as a user would run it.
 namespace {
@@ -160,7 +160,8 @@ TEST(Program, ASecondInstanceOnTheSameFolderRefuses) {
   ASSERT_TRUE(waitForOutput(first, seen, "Zeitansagen aus"));
   // What it will do, each line with its ISO time.
   EXPECT_TRUE(seen.contains("COM-Port: No COM")) << seen.constData();
-  EXPECT_TRUE(QDateTime::fromString(QString::fromUtf8(seen.left(25)), Qt::ISODate).isValid()) << seen.constData();
+  EXPECT_TRUE(QDateTime::fromString(QString::fromUtf8(seen.left(25)), Qt::ISODate).isValid())
+      << seen.constData();
 
   const Result second = run({"--home", home.path(), "--headless"}, headlessEnv(home.path()));
   EXPECT_EQ(second.exitCode, 1);
@@ -217,7 +218,8 @@ TEST(Program, FailuresGoToStandardErrorAndHelpToStandardOutput) {
   EXPECT_TRUE(result.out.join('\n').startsWith("usage: parlhora"));
 
   // A port that cannot be opened fails say with the reason.
-  write(QDir(home.path()).filePath("parlhora.ini"), "[PARLHORA V2.2.3]\r\nCOM=/dev/serial/by-id/usb-gone\r\n");
+  write(QDir(home.path()).filePath("parlhora.ini"),
+        "[PARLHORA V2.2.3]\r\nCOM=/dev/serial/by-id/usb-gone\r\n");
   result = run({"--home", home.path(), "say"}, headlessEnv(home.path()));
   EXPECT_EQ(result.exitCode, 1);
   EXPECT_TRUE(result.err.join('\n').contains("Fehler: COM-Port /dev/serial/by-id/usb-gone: fehlt"))

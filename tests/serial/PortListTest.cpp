@@ -48,8 +48,9 @@ TEST(PortList, DevicePathsStayBelowDev) {
   EXPECT_EQ(PortList::devicePath("/dev/serial/by-id/usb-FTDI_FT232R-if00-port0"),
             "/dev/serial/by-id/usb-FTDI_FT232R-if00-port0");
   EXPECT_EQ(PortList::devicePath("/dev/pts/3"), "/dev/pts/3");
-  for (const char* bad : {"No COM", "    ", "", "COM0", "../../etc/passwd", "pts/3", "..", "99999", "/dev/../etc/passwd",
-                          "/dev/pts/../../etc/shadow", "/dev//ttyS0", "/dev/", "/etc/passwd", "/dev/a b"})
+  for (const char* bad :
+       {"No COM", "    ", "", "COM0", "../../etc/passwd", "pts/3", "..", "99999", "/dev/../etc/passwd",
+        "/dev/pts/../../etc/shadow", "/dev//ttyS0", "/dev/", "/etc/passwd", "/dev/a b"})
     EXPECT_TRUE(PortList::devicePath(bad).isEmpty()) << bad;
 }
 
@@ -66,7 +67,8 @@ TEST(PortList, AnySettingValueMapsToADevicePathBelowDevOrNone) {
     if (path.isEmpty()) continue;
     ASSERT_TRUE(path.startsWith("/dev/")) << value.toHex().constData();
     const QString rest = path.mid(5);
-    ASSERT_FALSE(rest.startsWith('.') || rest.contains("/.") || rest.contains("//") || rest.contains(QChar(0)))
+    ASSERT_FALSE(rest.startsWith('.') || rest.contains("/.") || rest.contains("//") ||
+                 rest.contains(QChar(0)))
         << value.toHex().constData();
   }
 }

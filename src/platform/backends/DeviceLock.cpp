@@ -12,7 +12,8 @@
 
 namespace parlhora {
 
-DeviceLock::DeviceLock(QString lockDir) : lockDir_(lockDir.isEmpty() ? defaultLockDir() : std::move(lockDir)) {}
+DeviceLock::DeviceLock(QString lockDir)
+    : lockDir_(lockDir.isEmpty() ? defaultLockDir() : std::move(lockDir)) {}
 
 DeviceLock::~DeviceLock() { release(); }
 

@@ -65,7 +65,8 @@ QStringList TermiosSerialLines::listPorts() const {
   // ttyUSBn numbers change between boots; the by-id links do not.
   QHash<QString, QString> stable;
   const QDir byId(byIdDir_);
-  for (const QFileInfo& link : byId.entryInfoList(QDir::Files | QDir::System | QDir::NoDotAndDotDot, QDir::Name)) {
+  for (const QFileInfo& link :
+       byId.entryInfoList(QDir::Files | QDir::System | QDir::NoDotAndDotDot, QDir::Name)) {
     const QString target = QFileInfo(link.canonicalFilePath()).fileName();
     if (!target.isEmpty() && !stable.contains(target)) stable.insert(target, link.absoluteFilePath());
   }

@@ -19,7 +19,8 @@ namespace {
 struct Pty {
   Pty() {
     master = ::posix_openpt(O_RDWR | O_NOCTTY);
-    if (master >= 0 && ::grantpt(master) == 0 && ::unlockpt(master) == 0) slave = QString::fromLocal8Bit(::ptsname(master));
+    if (master >= 0 && ::grantpt(master) == 0 && ::unlockpt(master) == 0)
+      slave = QString::fromLocal8Bit(::ptsname(master));
   }
   ~Pty() { closeMaster(); }
   void closeMaster() {
@@ -52,7 +53,8 @@ TEST(PortRetry, PortMissingAtStartIsOpenedWhenItAppearsAndRetriedWhenLost) {
   FakePlatform fakes(home.path(), QDateTime(QDate(2026, 3, 5), QTime(14, 34, 58)));
   TermiosSerialLines lines(QStringLiteral("/sys/class/tty"), dev.path());
   PlatformSet set = fakes.set();
-  PlatformSet real{set.clock, set.waveOut, lines, set.notifier, set.autostart, set.settingsStore, set.programFolder, {}};
+  PlatformSet real{set.clock,         set.waveOut,       lines, set.notifier, set.autostart,
+                   set.settingsStore, set.programFolder, {}};
   ParlhoraCore::Options options;
   options.settingsExisted = true;
   ParlhoraCore core(real, options);

@@ -258,8 +258,9 @@ TEST(Announcement, ErrorSimulationWaitsForTheSafetyReset) {
   EXPECT_FALSE(rig.seq.busy());
   EXPECT_TRUE(rig.seq.button1Enabled());
   rig.seq.MenuSimuErreurClick();
-  EXPECT_EQ(rig.statuses, L({"err simu", "PARLHORA SPIEL"}) << QStringLiteral("Fehler: Sicherheitsreset, Ansage hängt")
-                                                            << QStringLiteral("simu err reset"));
+  EXPECT_EQ(rig.statuses, L({"err simu", "PARLHORA SPIEL"})
+                              << QStringLiteral("Fehler: Sicherheitsreset, Ansage hängt")
+                              << QStringLiteral("simu err reset"));
 }
 
 TEST(Announcement, SafetyResetGivesAPlayingPieceOneMorePeriodOnly) {
