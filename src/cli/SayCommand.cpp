@@ -10,6 +10,7 @@
 #include "app/ParlhoraCore.h"
 #include "app/SettingsFile.h"
 #include "cli/DryRunPlatform.h"
+#include "cli/SystemTimeZone.h"
 #include "platform/LogNotifier.h"
 #include "platform/VirtualClock.h"
 #include "platform/backends/PosixSettingsStore.h"
@@ -167,11 +168,7 @@ int runScheduleCommand(const QStringList& args, const QString& programFolder, QT
   }
   if (file.status == SettingsStore::ReadStatus::Ok)
     SettingsFile::load(file.bytes, settings, [](const QByteArray&) { return false; });
-  // Without TZ the C library looks at /etc/localtime again at every local
-  // time conversion, twice a simulated second; the zone cannot change
-  // within this run, so take it once.
-  if (!qEnvironmentVariableIsSet("TZ") && QFileInfo::exists(QStringLiteral("/etc/localtime")))
-    qputenv("TZ", ":/etc/localtime");
+  takeSystemTimeZoneOnce();
   for (const QString& time : DaySchedule::run(settings.schedule, date)) out << time << Qt::endl;
   return 0;
 }

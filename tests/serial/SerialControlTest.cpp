@@ -91,10 +91,7 @@ TEST_F(SerialControlTest, UnopenablePortFromSettingsStaysChosenAndIsRetried) {
   EXPECT_TRUE(notifier.boxes.isEmpty());  // nobody may be there to click it away
   EXPECT_EQ(log, QStringList{"COM-Port ttyUSB7: fehlt (open: No such file or directory)"});
   EXPECT_EQ(status, QStringList{"Fehler: COM-Port ttyUSB7: fehlt (open: No such file or directory)"});
-  EXPECT_FALSE(serial.portOpen());
-  EXPECT_TRUE(serial.portMissing());
   EXPECT_FALSE(serial.portInUse());  // announcements go out unkeyed
-  EXPECT_EQ(serial.portName(), "ttyUSB7");
   EXPECT_EQ(serial.indicators().labelCOM, "ttyUSB7 (nicht offen)");
   EXPECT_EQ(serial.comList().at(serial.comSelection()), "ttyUSB7");
   EXPECT_EQ(options.port, "ttyUSB7");
@@ -112,8 +109,6 @@ TEST_F(SerialControlTest, UnopenablePortFromSettingsStaysChosenAndIsRetried) {
   EXPECT_TRUE(serial.portOpen());
   EXPECT_EQ(log.last(), "COM-Port ttyUSB7 wieder offen");
   EXPECT_EQ(serial.indicators().labelCOM, "ttyUSB7");
-  EXPECT_TRUE(serial.faultText().isEmpty());
-  EXPECT_EQ(options.port, "ttyUSB7");
 }
 
 TEST_F(SerialControlTest, NameOutsideDevIsNeverOpened) {
