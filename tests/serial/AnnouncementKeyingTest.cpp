@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "app/SerialKeying.h"
-#include "audio/AnnouncementOptions.h"
 #include "audio/PartnerLink.h"
 #include "audio/RecorderControl.h"
+#include "audio/AnnouncementOptions.h"
 #include "audio/Sequencer.h"
 #include "audio/WaveEngine.h"
 #include "audio/WeatherSpeech.h"
