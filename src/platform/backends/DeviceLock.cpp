@@ -8,7 +8,6 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 #include <cerrno>
-#include <cstring>
 
 namespace parlhora {
 
@@ -39,15 +38,16 @@ QString DeviceLock::acquire(const QString& path) {
   const QString file = lockFileFor(path);
   if (file.isEmpty()) return {};  // nothing to guard: opening it fails anyway
   const QByteArray native = QFile::encodeName(file);
-  const int fd = ::open(native.constData(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0666);
-  if (fd < 0) {
-    return QStringLiteral("Sperrdatei %1: %2").arg(file, QString::fromLocal8Bit(std::strerror(errno)));
-  }
+  // Read-only is enough for flock, and lets another user lock a file we made.
+  const int fd = ::open(native.constData(), O_RDONLY | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0644);
+  // A lock folder we cannot use must not cost the port: the exclusive open
+  // and the lock on the device itself still keep others out.
+  if (fd < 0) return {};
   if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
     const int error = errno;
     ::close(fd);
     if (error == EWOULDBLOCK) return QStringLiteral("belegt (ein anderes Parlhora hält %1)").arg(path);
-    return QStringLiteral("Sperrdatei %1: %2").arg(file, QString::fromLocal8Bit(std::strerror(error)));
+    return {};
   }
   fd_ = fd;
   return {};

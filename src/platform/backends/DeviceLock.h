@@ -18,8 +18,9 @@ class DeviceLock {
   DeviceLock& operator=(const DeviceLock&) = delete;
 
   /// Locks the device `path` (after following links, so a by-id name and
-  /// its ttyUSBn share one lock). Empty on success; "belegt ..." when
-  /// another process holds it; other failures are reported too.
+  /// its ttyUSBn share one lock). "belegt ..." when another process holds
+  /// it, else empty (also when the lock folder is unusable: the port is
+  /// not given up for that).
   QString acquire(const QString& path);
   void release();
   bool held() const { return fd_ >= 0; }
