@@ -41,7 +41,9 @@ class Pty {
     return tio;
   }
   void closeMaster() {
-    if (master_ >= 0) EXPECT_EQ(::close(master_), 0);
+    if (master_ >= 0) {
+      EXPECT_EQ(::close(master_), 0);
+    }
     master_ = -1;
   }
 
