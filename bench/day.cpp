@@ -6,7 +6,8 @@
 
 #include "app/ScheduleSettings.h"
 #include "app/Scheduler.h"
-#include "audio/AnnouncementHooks.h"
+#include "audio/PartnerLink.h"
+#include "audio/RecorderHooks.h"
 #include "audio/AnnouncementOptions.h"
 #include "audio/Sequencer.h"
 #include "audio/WaveEngine.h"
@@ -30,7 +31,8 @@ void BM_SimulatedDay(benchmark::State& state) {
     FakeNotifier notifier;
     WaveEngine engine(out, clock, notifier);
     FakeKeying keying;
-    AnnouncementHooks hooks;
+    PartnerLink link;
+    RecorderHooks recorder;
     WeatherSpeech weather;
     AnnouncementOptions options;
     options.date = options.itIs = options.hourWithWords = true;
@@ -38,7 +40,7 @@ void BM_SimulatedDay(benchmark::State& state) {
     settings.periodPosition = 1;
     settings.startHour = 0;
     settings.endHour = 24;
-    Sequencer seq(engine, clock, keying, hooks, weather, options);
+    Sequencer seq(engine, clock, keying, link, recorder, weather, options);
     engine.setEvents(seq.engineEvents([&](WaveOrigin, const QString&) { ++pieces; }));
     seq.setStatusSink([&](const QString& text) {
       if (text == QLatin1String("PARLHORA SPIEL")) ++started;

@@ -9,7 +9,8 @@
 
 #include "app/ScheduleSettings.h"
 #include "app/Scheduler.h"
-#include "audio/AnnouncementHooks.h"
+#include "audio/PartnerLink.h"
+#include "audio/RecorderHooks.h"
 #include "audio/AnnouncementOptions.h"
 #include "audio/Keying.h"
 #include "audio/Sequencer.h"
@@ -63,11 +64,12 @@ struct Rig {
   FakeNotifier notifier;
   WaveEngine engine{out, clock, notifier};
   TimedKeying keying{clock};
-  AnnouncementHooks hooks;
+  PartnerLink link;
+  RecorderHooks recorder;
   WeatherSpeech weather;
   AnnouncementOptions options;
   ScheduleSettings settings;
-  Sequencer seq{engine, clock, keying, hooks, weather, options};
+  Sequencer seq{engine, clock, keying, link, recorder, weather, options};
   Scheduler scheduler{clock, settings, options};
 };
 

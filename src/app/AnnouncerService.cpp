@@ -17,10 +17,16 @@ AnnouncerService::AnnouncerService(PlatformSet& platform, AnnouncerSettings& set
       sequencer_(engine_, platform.clock, keying_, link, recorder, weather, settings.announcement),
       scheduler_(platform.clock, settings.schedule, settings.announcement),
       soundCard_(platform.waveOut, platform.notifier),
-      jingles_(settings.announcement, platform.notifier) {
+      jingles_(settings.announcement, platform.notifier),
+      portRetry_(platform.clock, [this] { serial_.retryOpen(); }) {
   engine_.setProgramFolder(platform_.programFolder);
   engine_.setEvents(sequencer_.engineEvents());
-  sequencer_.setStatusSink([&status](const QString& text) { status.set(text); });
+  sequencer_.setStatusSink([this, &status](const QString& text) {
+    status.set(text);
+    // An announcement without its port goes out unkeyed: say so.
+    if (serial_.portMissing() && !status.showsError()) status.set(serial_.faultText());
+  });
+  sequencer_.setLogSink([&log](const QString& text) { log.AppendLogLine(text); });
   sequencer_.setStateChanged([this] { emit busyChanged(); });
   sequencer_.setLoading(true);
 
@@ -28,6 +34,7 @@ AnnouncerService::AnnouncerService(PlatformSet& platform, AnnouncerSettings& set
   serial_.busy = [this] { return sequencer_.busy(); };
   serial_.changed = [this] { emit linesChanged(); };
   serial_.logLine = [&log](const QString& text) { log.AppendLogLine(text); };
+  serial_.statusLine = [&status](const QString& text) { status.set(text); };
 
   Scheduler::Wiring wiring = Scheduler::wiringFor(sequencer_);
   wiring.loadSettings = [this] {
@@ -52,6 +59,7 @@ void AnnouncerService::setHourlyLog(std::function<bool(int, int)> hourlyLog) { h
 void AnnouncerService::start() {
   serial_.ListSerialPorts();
   scheduler_.start();
+  portRetry_.start(SerialControl::kRetryMs);
 }
 
 void AnnouncerService::loadPort(const LoadReport& report) {
@@ -79,6 +87,7 @@ void AnnouncerService::finishLoad() {
 
 void AnnouncerService::stopAnnouncements() {
   scheduler_.stop();
+  portRetry_.stop();
   sequencer_.shutdown();
   // Nothing starts any more, whatever still arrives (a line, a click).
   sequencer_.setLoading(true);

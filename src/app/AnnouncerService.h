@@ -87,6 +87,9 @@ class AnnouncerService : public QObject {
   Scheduler scheduler_;
   SoundCardPanel soundCard_;
   JingleFiles jingles_;
+  // A chosen port that could not be opened is tried again on its own timer,
+  // apart from the tick.
+  ClockTimer portRetry_;
   std::function<void()> loadSettings_;
   std::function<bool(int, int)> hourlyLog_;
 };

@@ -1,6 +1,7 @@
 #include "app/LogList.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QLocale>
 
 #include "app/SettingsFile.h"
@@ -19,7 +20,13 @@ QString oneLine(QString text) {
 
 LogList::LogList(const Clock& clock, QString filePath) : clock_(clock), filePath_(std::move(filePath)) {}
 
+bool LogList::fileUsable() const {
+  const QFileInfo info(filePath_);
+  return !info.exists() || info.isFile();
+}
+
 void LogList::load() {
+  if (!fileUsable()) return;
   QFile file(filePath_);
   if (!file.open(QIODevice::ReadOnly)) return;
   const qint64 size = file.size();
@@ -52,7 +59,7 @@ void LogList::trim() {
 void LogList::writeFile() const {
   // Rewritten in place: a torn log costs little, while syncing a new copy
   // every line would cost every line. No path: a one-shot run keeps no log.
-  if (filePath_.isEmpty()) return;
+  if (filePath_.isEmpty() || !fileUsable()) return;
   QFile file(filePath_);
   if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) return;
   QByteArray bytes;

@@ -29,6 +29,10 @@ class LogList {
 
   const QStringList& lines() const { return lines_; }
   const QString& filePath() const { return filePath_; }
+  /// False when something other than a plain file (a FIFO, a device)
+  /// stands at the path: it is neither read nor written, as opening it
+  /// could block the program for good.
+  bool fileUsable() const;
 
  private:
   void trim();

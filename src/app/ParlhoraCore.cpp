@@ -49,6 +49,7 @@ void ParlhoraCore::LoadSettings() {
   // Before anything can log: a line appended to an empty list would
   // rewrite the file without the old lines.
   if (options_.logExisted) log_.load();
+  if (!options_.oneShot && !log_.fileUsable()) status_.set("Fehler: parlhora.log ist keine Datei");
   if (options_.settingsExisted) {
     loadReport_ = settingsService_.LoadSettings(settings_);
     if (!settingsService_.readError().isEmpty()) {
@@ -99,7 +100,8 @@ void ParlhoraCore::FormClose() {
 }
 
 void ParlhoraCore::saveOnMinimise() {
-  if (!holdImplicitSaves_) SaveSettings();
+  // Before the first tick the models hold defaults, not the file.
+  if (!holdImplicitSaves_ && loaded()) SaveSettings();
 }
 
 void ParlhoraCore::setAutostart(bool enabled) {

@@ -219,9 +219,16 @@ void SettingsKeyTable::addMainKeys() {
   add(flag(
       "TIME=", [](auto& s) -> auto& { return s.announcement.hourWithWords; }, Read::NoFalse,
       Written::IfFalse));
-  add(flag(
+  Rule minute = flag(
       "MINUTE=", [](auto& s) -> auto& { return s.announcement.noMinuteWord; }, Read::YesTrue,
-      Written::IfTrue));
+      Written::IfTrue);
+  // Checking one time format unchecks the other, at load as on a click.
+  minute.apply = [inner = minute.apply](SettingsLoadContext& c, const QByteArray& k, const QByteArray& v) {
+    const QString result = inner(c, k, v);
+    if (c.settings.announcement.noMinuteWord) c.settings.announcement.hourWithWords = false;
+    return result;
+  };
+  add(std::move(minute));
   Rule start = flag(
       "START=", [](auto& s) -> auto& { return s.mainWindow.autostart; }, Read::YesTrue, Written::IfTrue);
   start.apply = [inner = start.apply](SettingsLoadContext& c, const QByteArray& k, const QByteArray& v) {

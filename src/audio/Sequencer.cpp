@@ -38,6 +38,8 @@ Sequencer::Sequencer(WaveEngine& engine, Clock& clock, Keying& keying, PartnerLi
 
 void Sequencer::setStatusSink(std::function<void(const QString&)> sink) { statusSink_ = std::move(sink); }
 
+void Sequencer::setLogSink(std::function<void(const QString&)> sink) { logSink_ = std::move(sink); }
+
 void Sequencer::setStateChanged(std::function<void()> changed) { stateChanged_ = std::move(changed); }
 
 WaveEngine::Events Sequencer::engineEvents(std::function<void(WaveOrigin, const QString&)> started) {
@@ -67,7 +69,7 @@ void Sequencer::start() {
   busy_ = true;
   ++run_;
   escaped_ = false;
-  rearmed_ = false;
+  progressSeen_ = engine_.progress();
   step_ = Idle;
   spoken_ = time_;
   keying_.latchInputs();
@@ -264,13 +266,18 @@ void Sequencer::end() {
 
 void Sequencer::TimerSecuriteTimer() {
   timerSecurite_.stop();
-  // A long piece may still be playing: give it one more period, then reset
-  // whatever plays, as a device that never returns its blocks would hold
-  // the program for good.
-  if (busy_ && engine_.isPlaying() && !rearmed_) {
-    rearmed_ = true;
+  // A long jingle or bulletin keeps returning blocks and must play to its
+  // end; only a device that stopped returning them holds the program.
+  if (busy_ && engine_.isPlaying() && engine_.progress() != progressSeen_) {
+    progressSeen_ = engine_.progress();
     timerSecurite_.start(kSafetyMs, false);
     return;
+  }
+  if (busy_) {
+    const QString cause = engine_.isPlaying() ? QStringLiteral("Fehler: Sicherheitsreset, Wiedergabe steht")
+                                              : QStringLiteral("Fehler: Sicherheitsreset, Ansage hängt");
+    status(cause);
+    if (logSink_) logSink_(cause);
   }
   reset();
 }
@@ -295,7 +302,6 @@ void Sequencer::reset() {
   busy_ = false;
   step_ = Idle;
   escaped_ = false;
-  rearmed_ = false;
   // The partner's request died with this announcement; a later one must not
   // report it done.
   startedByPartner_ = false;

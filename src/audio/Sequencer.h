@@ -43,6 +43,8 @@ class Sequencer {
 
   /// Receives the status texts for `EditData` ("PARLHORA SPIEL", ...).
   void setStatusSink(std::function<void(const QString&)> sink);
+  /// Receives the cause of a reset forced by the safety timer.
+  void setLogSink(std::function<void(const QString&)> sink);
   /// Called whenever button1Enabled() or soundCardOkEnabled() changes.
   void setStateChanged(std::function<void()> changed);
   /// The events to give WaveEngine::setEvents: status to the status sink,
@@ -55,8 +57,9 @@ class Sequencer {
   void Button1Click();
   /// A piece finished: runs the next step while an announcement is on.
   void TimerFinWaveTimer();
-  /// Safety-timer expiry. While a sound still plays it re-arms once; at the
-  /// next expiry it resets whatever plays.
+  /// Safety-timer expiry. While playback has made progress since the last
+  /// look (a block returned, a piece started) it re-arms; otherwise it
+  /// resets, writing the cause to the status line and the log sink.
   void TimerSecuriteTimer();
   /// A reader or device failure: ends the announcement at once.
   void onPlaybackFailure();
@@ -107,6 +110,7 @@ class Sequencer {
   WeatherSpeech& weather_;
   const AnnouncementOptions& options_;
   std::function<void(const QString&)> statusSink_;
+  std::function<void(const QString&)> logSink_;
   std::function<void()> stateChanged_;
   ClockTimer timerSecurite_;
 
@@ -119,7 +123,7 @@ class Sequencer {
   bool errorSimulation_ = false;
   bool escaped_ = false;
   bool keyed_ = false;
-  bool rearmed_ = false;
+  std::uint64_t progressSeen_ = 0;
   bool resetting_ = false;
   bool button1Enabled_ = true;
   bool soundCardOkEnabled_ = true;

@@ -186,6 +186,7 @@ void WaveEngine::startPlayback(WaveOrigin origin) {
     ++written_;
   }
   playing_ = true;
+  ++progress_;
 }
 
 void WaveEngine::onOpen(std::uint64_t session) {
@@ -196,6 +197,7 @@ void WaveEngine::onDone(std::uint64_t session, int block) {
   if (session != session_ || (block != 0 && block != 1)) return;
   call(out_->unprepare(block));
   ++returned_;
+  ++progress_;
   if (!opened_) return;
 
   if (returned_ < written_) {

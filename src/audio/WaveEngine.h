@@ -110,6 +110,9 @@ class WaveEngine {
   int buffersWritten() const { return written_; }
   int buffersReturned() const { return returned_; }
   int fillCount(int block) const { return fill_[block & 1]; }
+  /// Grows with every piece started and every block the device returned;
+  /// the safety reset compares it to tell slow playback from a stall.
+  std::uint64_t progress() const { return progress_; }
 
  private:
   void play(WaveOrigin origin, QIODevice* source);
@@ -142,6 +145,7 @@ class WaveEngine {
   int lastResult_ = WaveOut::Ok;
   // Tells events of an earlier open apart from those of the current one.
   std::uint64_t session_ = 0;
+  std::uint64_t progress_ = 0;
 };
 
 }  // namespace parlhora

@@ -30,6 +30,12 @@ CommandLine CommandLine::parse(const QStringList& argv) {
   bool commandSeen = false;
   for (int i = 0; i < argv.size(); ++i) {
     const QString& word = argv[i];
+    // Asked for help anywhere, the user gets it, on standard output.
+    if (word == "--help" || word == "-h") {
+      line.command = Command::Help;
+      line.args.clear();
+      return line;
+    }
     if (word == "--home") {
       if (i + 1 >= argv.size()) {
         line.error = "--home needs a folder";
@@ -58,6 +64,7 @@ QString CommandLine::usage() {
       "usage: parlhora [--home DIR] [--headless]\n"
       "       parlhora --version\n"
       "       parlhora [--home DIR] config [--rewrite]\n"
+      "       parlhora config --keys      (every settings key: values, default, meaning)\n"
       "       parlhora [--home DIR] play NAME|FILE [--device N] [--out FILE.wav]\n"
       "       parlhora devices\n"
       "       parlhora ports\n"

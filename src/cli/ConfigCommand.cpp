@@ -3,8 +3,30 @@
 #include "app/SettingsFile.h"
 #include "app/SettingsService.h"
 #include "platform/backends/PosixSettingsStore.h"
+#include "serial/PortList.h"
+
+#include <QFileInfo>
 
 namespace parlhora {
+
+namespace {
+
+// A line of the file is shown as it stands, but a terminal must not act on
+// its control bytes (escape sequences, carriage returns).
+QString printable(const QByteArray& bytes) {
+  QString text;
+  for (const QChar c : QString::fromUtf8(bytes)) {
+    const char16_t u = c.unicode();
+    if (u < 0x20 || u == 0x7f || (u >= 0x80 && u < 0xa0) || u == '\\')
+      text +=
+          u == '\\' ? QStringLiteral("\\\\") : QStringLiteral("\\x%1").arg(int(u), 2, 16, QLatin1Char('0'));
+    else
+      text += c;
+  }
+  return text;
+}
+
+}  // namespace
 
 int runConfigCommand(const QString& programFolder, bool rewrite, QTextStream& err) {
   PosixSettingsStore store(programFolder);
@@ -16,8 +38,19 @@ int runConfigCommand(const QString& programFolder, bool rewrite, QTextStream& er
   AnnouncerSettings settings;
   const LoadReport report = SettingsFile::load(file.bytes, settings, SettingsService::probeIn(programFolder));
   for (const IgnoredLine& line : report.ignored)
-    err << "parlhora.ini:" << line.lineNumber << ": " << line.reason << ": " << QString::fromUtf8(line.text)
+    err << "parlhora.ini:" << line.lineNumber << ": " << line.reason << ": " << printable(line.text)
         << Qt::endl;
+  // The program keeps a port it cannot open and retries it; here the user
+  // learns about a name that can never work, or a device absent right now.
+  const QString port = PortList::portNameFromSetting(settings.lines.port);
+  if (!PortList::isNoCom(port)) {
+    const QString device = PortList::devicePath(port);
+    if (device.isEmpty())
+      err << "parlhora.ini: COM=" << printable(settings.lines.port) << ": not a port name" << Qt::endl;
+    else if (!QFileInfo::exists(device))
+      err << "parlhora.ini: COM=" << printable(settings.lines.port) << ": " << device << " does not exist"
+          << Qt::endl;
+  }
   if (!rewrite) return 0;
   QString error;
   if (!store.write(SettingsFile::save(settings), &error)) {

@@ -1,5 +1,6 @@
 #include "cli/SayCommand.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QLocale>
@@ -9,10 +10,13 @@
 #include "app/ParlhoraCore.h"
 #include "app/SettingsFile.h"
 #include "cli/DryRunPlatform.h"
-#include "platform/backends/SystemPlatform.h"
+#include "weather/SourceController.h"
+#include "cli/SystemTimeZone.h"
 #include "platform/LogNotifier.h"
-#include "platform/backends/PosixSettingsStore.h"
 #include "platform/VirtualClock.h"
+#include "platform/backends/PosixSettingsStore.h"
+#include "platform/backends/SystemPlatform.h"
+#include "platform/backends/TerminationSignals.h"
 
 namespace parlhora {
 
@@ -48,7 +52,7 @@ SayOptions parseSay(const QStringList& args) {
 // Runs one announcement on `clock` until it is over (or a generous bound
 // passes: a stuck one is ended by the safety reset long before).
 bool announce(ParlhoraCore& core, Clock& clock, const QDateTime& at, bool& failed, bool& announcing,
-              const std::function<void(int)>& advance) {
+              const std::function<void(int)>& advance, QTextStream& err, const bool* stopped = nullptr) {
   core.status().addListener([&](const QString& text) {
     if (text.startsWith("Err") || text.startsWith("Feh") || text.startsWith("feh")) failed = true;
   });
@@ -57,6 +61,14 @@ bool announce(ParlhoraCore& core, Clock& clock, const QDateTime& at, bool& faile
   // its weather can be spoken.
   if (SourceController* source = core.weather().source(core.weather().chosen())) source->waitUntilIdle();
   core.announcer().scheduler().stop();
+  SerialControl& serial = core.announcer().serial();
+  // The program announces unkeyed while its port is away; a one-shot run
+  // asked to key is a failure and says why.
+  if (serial.portMissing()) {
+    err << "say: " << serial.faultText() << Qt::endl;
+    core.FormClose();
+    return false;
+  }
   // One reading of the lines, as the tick would have made: a carrier with
   // the DCD box on must hold this announcement back too.
   core.announcer().serial().poll();
@@ -64,10 +76,17 @@ bool announce(ParlhoraCore& core, Clock& clock, const QDateTime& at, bool& faile
   announcing = true;
   core.announcer().sequencer().Button1Click();
   const std::int64_t limit = clock.monotonicMs() + 10 * 60 * 1000;
-  while (core.announcer().sequencer().busy() && clock.monotonicMs() < limit) advance(50);
+  while (core.announcer().sequencer().busy() && clock.monotonicMs() < limit && !(stopped && *stopped))
+    advance(50);
   const bool ended = !core.announcer().sequencer().busy() && core.status().text() == "PARLHORA DONE";
+  const bool keyFailed = serial.keyFailed();
   core.FormClose();
-  return ended && !failed;
+  if (keyFailed) err << "say: COM-Port " << serial.portName() << ": PTT could not be keyed" << Qt::endl;
+  if (stopped && *stopped) {
+    err << "say: stopped by a signal, transmitter unkeyed" << Qt::endl;
+    return false;
+  }
+  return ended && !failed && !keyFailed;
 }
 
 }  // namespace
@@ -108,7 +127,8 @@ int runSayCommand(const QStringList& args, const QString& programFolder, QTextSt
     core.announcer().setPieceObserver([&](WaveOrigin origin, const QString& what) {
       print(origin == WaveOrigin::Resource ? "piece " + what.toLower() : "file " + what);
     });
-    const bool ok = announce(core, clock, start, failed, announcing, [&](int ms) { clock.runFor(ms); });
+    const bool ok = announce(
+        core, clock, start, failed, announcing, [&](int ms) { clock.runFor(ms); }, err);
     if (platform.file() && !platform.file()->finish()) {
       err << "say: cannot write " << options.outFile << Qt::endl;
       return 1;
@@ -119,7 +139,17 @@ int runSayCommand(const QStringList& args, const QString& programFolder, QTextSt
   SystemPlatform system(programFolder, programFolder, {});
   ParlhoraCore core(system.set(notifier), coreOptions);
   core.status().addListener([&](const QString& text) { out << text << Qt::endl; });
-  return announce(core, system.clock, options.at, failed, announcing, [&](int ms) { system.clock.waitMs(ms); }) ? 0 : 1;
+  // As the program does: unkey first, then end.
+  bool stopped = false;
+  TerminationSignals termination([&] {
+    stopped = true;
+    core.announcer().stopAnnouncements();
+    // Ends the wait the signal arrived in, and every later one.
+    QCoreApplication::exit(1);
+  });
+  const bool ok = announce(
+      core, system.clock, options.at, failed, announcing, [&](int ms) { system.clock.waitMs(ms); }, err, &stopped);
+  return ok ? 0 : 1;
 }
 
 int runScheduleCommand(const QStringList& args, const QString& programFolder, QTextStream& out,
@@ -146,6 +176,7 @@ int runScheduleCommand(const QStringList& args, const QString& programFolder, QT
   }
   if (file.status == SettingsStore::ReadStatus::Ok)
     SettingsFile::load(file.bytes, settings, [](const QByteArray&) { return false; });
+  takeSystemTimeZoneOnce();
   for (const QString& time : DaySchedule::run(settings.schedule, date)) out << time << Qt::endl;
   return 0;
 }

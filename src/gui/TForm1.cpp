@@ -44,7 +44,8 @@ TForm1::TForm1(Models models, Notifier& notifier, QWidget* parent)
       helpFolder_(models.helpFolder) {
   ui_->setupUi(this);
   move(settings_.mainWindow.left, settings_.mainWindow.top);
-  // A hidden menu item's shortcut only fires when the window itself holds the action.
+  // Hidden by being in no menu: Qt drops the shortcut of an invisible
+  // action, and the window itself must hold it for the shortcut to fire.
   addAction(ui_->MenuSimuErreur);
   collectHourItems();
   connectMenus();
@@ -123,6 +124,12 @@ void TForm1::connectControls() {
     // Read-back moves the slider too; only a user's move sets the device.
     if (!signalsBlocked()) TrackBarVolumeChange(position);
   });
+  // No system mixer reaches our balance on Linux, so the panel carries it.
+  connect(ui_->TrackBarBalance, &QSlider::valueChanged, this, [this](int balance) {
+    if (signalsBlocked()) return;
+    settings_.sound.balance = balance;
+    emit volumeChanged(settings_.sound.volume);
+  });
   connect(ui_->BitBtnOKCarteSon, &QPushButton::clicked, this, &TForm1::BitBtnOKCarteSonClick);
   connect(ui_->ButtonPlayWave, &QPushButton::clicked, this, &TForm1::ButtonPlayWaveClick);
   connect(ui_->ButtonPlayWaveRes, &QPushButton::clicked, this, &TForm1::ButtonPlayWaveResClick);
@@ -137,7 +144,8 @@ void TForm1::loadFromModel() {
   const QSignalBlocker block(this);
   const auto& a = settings_.announcement;
   const auto& m = settings_.mainWindow;
-  const QSignalBlocker b1(ui_->SpinEditPause), b2(ui_->UpDownPeriode), b3(ui_->TrackBarVolume);
+  const QSignalBlocker b1(ui_->SpinEditPause), b2(ui_->UpDownPeriode), b3(ui_->TrackBarVolume),
+      b4(ui_->TrackBarBalance);
   ui_->CheckBoxEntete->setChecked(a.header);
   ui_->SpinEditPause->setValue(a.pauseSeconds);
   ui_->CheckBoxPirolo->setChecked(a.hello);
@@ -158,6 +166,7 @@ void TForm1::loadFromModel() {
   UpDownPeriodeMouseDown();
   showHourMenus();
   ui_->TrackBarVolume->setValue(settings_.sound.volume);
+  ui_->TrackBarBalance->setValue(settings_.sound.balance);
   ui_->Gauge1->setValue(settings_.sound.maxVolume);
   ui_->CheckBoxDemarrage->setChecked(m.autostart);
   ui_->CheckBoxReduire->setChecked(m.startMinimised);
@@ -220,6 +229,7 @@ void TForm1::setVolumePosition(int position) {
   if (isVolumeSliderDown()) return;
   const QSignalBlocker block(this);
   ui_->TrackBarVolume->setValue(position);
+  if (!ui_->TrackBarBalance->isSliderDown()) ui_->TrackBarBalance->setValue(settings_.sound.balance);
 }
 
 bool TForm1::isVolumeSliderDown() const { return ui_->TrackBarVolume->isSliderDown(); }

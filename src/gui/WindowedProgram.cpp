@@ -11,9 +11,11 @@
 #include "app/ParlhoraCore.h"
 #include "gui/CoreBinding.h"
 #include "gui/QtNotifier.h"
+#include "gui/RaiseChannel.h"
 #include "gui/Screenshot.h"
 #include "gui/TForm1.h"
 #include "gui/WindowSet.h"
+#include "platform/backends/InstanceLock.h"
 #include "platform/backends/SystemPlatform.h"
 #include "platform/backends/TerminationSignals.h"
 
@@ -57,7 +59,22 @@ class WindowedProgram {
 }  // namespace
 
 int runWindowed(const QString& home, const QString& program, const QStringList& autostartArguments) {
+  const QString folder = XdgPaths(home, QFileInfo(program).absolutePath()).programFolder();
+  // A second program on one folder would announce twice and race the save.
+  InstanceLock lock(folder);
+  if (lock.heldElsewhere()) {
+    RaiseChannel::knock(folder);
+    QTextStream(stderr) << "parlhora: already running on the program folder " << folder << Qt::endl;
+    return 1;
+  }
   WindowedProgram windowed(home, program, autostartArguments);
+  RaiseChannel raise;
+  raise.listen(folder, [&windowed] {
+    TForm1& main = windowed.windows().main();
+    main.showNormal();
+    main.raise();
+    main.activateWindow();
+  });
   // kill, a session's end or Ctrl+C close the main window as the user would.
   TerminationSignals termination([&windowed] { windowed.windows().main().close(); });
   const int status = QApplication::exec();

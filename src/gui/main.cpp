@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QTextStream>
 #include <cstdio>
 #include <memory>
@@ -14,6 +15,7 @@
 #include "cli/PortsCommand.h"
 #include "cli/SayCommand.h"
 #include "cli/VoiceCommand.h"
+#include "cli/SettingsKeyHelp.h"
 #include "gui/WindowedProgram.h"
 #include "platform/backends/XdgPaths.h"
 
@@ -38,6 +40,7 @@ int runCommand(const CommandLine& line, const QString& program) {
   QTextStream err(stderr);
   switch (line.command) {
     case CommandLine::Command::Config: {
+      if (line.args == QStringList{"--keys"}) return printSettingsKeys(out);
       const bool rewrite = line.args.contains("--rewrite");
       for (const QString& arg : line.args)
         if (arg != "--rewrite") {
@@ -73,6 +76,19 @@ int runCommand(const CommandLine& line, const QString& program) {
   }
 }
 
+// The offscreen platform (tests, screenshots, a box without a screen)
+// warns of window calls it ignores by design; nothing is wrong then.
+QtMessageHandler previousHandler = nullptr;
+void quietOffscreen(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+  if (type == QtWarningMsg && text.startsWith(QLatin1String("This plugin does not support")) &&
+      QGuiApplication::platformName() == QLatin1String("offscreen"))
+    return;
+  if (previousHandler)
+    previousHandler(type, context, text);
+  else
+    std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, text)));
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -84,6 +100,7 @@ int main(int argc, char** argv) {
     return 2;
   }
   QCoreApplication::setApplicationName("PARLHORA");
+  previousHandler = qInstallMessageHandler(quietOffscreen);
 
   // Without any display the windows could not open; the clock must run all
   // the same, so it runs as --headless would.

@@ -24,7 +24,8 @@ class SerialLines {
   virtual ~SerialLines() = default;
 
   /// Device names (without "/dev/", e.g. "ttyS0", "ttyUSB0") of the real
-  /// serial ports of this machine, in no particular order.
+  /// serial ports of this machine, in no particular order; a USB adapter
+  /// with a stable name is given by that full path (/dev/serial/by-id/...).
   virtual QStringList listPorts() const = 0;
   /// Opens `path` exclusively with DTR and RTS low, closing any port held
   /// before. Returns an empty string on success, else a short reason.

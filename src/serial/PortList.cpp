@@ -1,5 +1,6 @@
 #include "serial/PortList.h"
 
+#include <QDir>
 #include <QRegularExpression>
 #include <algorithm>
 
@@ -33,7 +34,18 @@ bool PortList::isDeviceName(const QString& name) {
   return plain.match(name).hasMatch();
 }
 
+bool PortList::isDevicePath(const QString& name) {
+  // Any device below /dev by its full path, such as the stable
+  // /dev/serial/by-id/ name of a USB adapter; nothing that climbs out.
+  if (!name.startsWith(QLatin1String("/dev/")) || name.size() > 255) return false;
+  if (QDir::cleanPath(name) != name || name.contains(QLatin1String("/."))) return false;
+  for (QChar c : name)
+    if (c.unicode() < 0x21 || c.unicode() > 0x7e) return false;
+  return true;
+}
+
 QString PortList::portNameForDevice(const QString& device) {
+  if (isDevicePath(device)) return device;
   if (device.startsWith(QLatin1String("ttyS"))) {
     const int index = smallNumber(QStringView(device).mid(4));
     if (index >= 0 && index < kMaxCom) return QStringLiteral("COM%1").arg(index + 1);
@@ -76,6 +88,7 @@ QByteArray PortList::settingForPortName(const QString& name) {
 QString PortList::devicePath(const QString& name, const QString& devDir) {
   const int com = comNumber(name);
   if (com > 0) return devDir + QStringLiteral("/ttyS%1").arg(com - 1);
+  if (isDevicePath(name)) return name;
   if (com == 0 || isNoCom(name) || !isDeviceName(name)) return {};
   return devDir + QLatin1Char('/') + name;
 }

@@ -8,7 +8,8 @@ namespace parlhora {
 
 /// Port names and their mapping to settings values and device paths.
 /// A port name is "COMn" for /dev/ttyS(n-1), a device name such as "ttyUSB0"
-/// for other adapters, or "No COM". Pure functions.
+/// for other adapters, a full path below /dev (such as a stable
+/// /dev/serial/by-id/ name or /dev/pts/3), or "No COM". Pure functions.
 class PortList {
  public:
   static const QString kNoCom;
@@ -36,6 +37,7 @@ class PortList {
  private:
   static int comNumber(const QString& name);
   static bool isDeviceName(const QString& name);
+  static bool isDevicePath(const QString& name);
 };
 
 }  // namespace parlhora

@@ -1,7 +1,5 @@
 #include "serial/SerialControl.h"
 
-#include "serial/PortList.h"
-
 namespace parlhora {
 
 SerialControl::SerialControl(SerialLines& lines, Notifier& notifier, LineOptions& options)
@@ -19,6 +17,9 @@ void SerialControl::ListSerialPorts() {
 void SerialControl::FormShow() {
   if (!comList_.isEmpty()) return;
   comList_ = portList_;
+  // A chosen port that is missing now stays visible and selected, so the
+  // window shows what the file holds.
+  if (portMissing() && !comList_.contains(portName_)) comList_ << portName_;
   select(comList_.indexOf(portName_));
   notify();
 }
@@ -34,24 +35,25 @@ void SerialControl::ListBoxCOMClick(int index) {
   }
   portName_ = entry;
   menuCOMClick();
-  // Only a port that opened is shown; a failed one has left "No COM".
-  if (open_) {
-    SerialIndicators next = indicators_;
-    next.labelCOM = portName_;
-    setIndicators(next);
-  }
+  // The user is there to see it; at start-up and on retries nobody may be.
+  if (!open_) notifier_.errorBox(QStringLiteral("Fehler: COM-Port"));
+  showPort();
 }
 
 void SerialControl::menuCOMClick() {
   if (open_) ClosePortLines();
-  devicePath_ = PortList::devicePath(portName_);
-  if (!OpenSerialPort()) menuComNoneclick();
+  devicePath_ = PortList::devicePath(portName_, deviceFolder_);
+  // A fresh choice: its failure is news, its success no comeback.
+  fault_.clear();
+  tryOpen();
+  showPort();
 }
 
 void SerialControl::menuComNoneclick() {
   if (open_) ClosePortLines();
   if (!comList_.isEmpty()) select(0);
   portName_ = PortList::kNoCom;
+  fault_.clear();
   carrier_ = false;
   SerialIndicators next = indicators_;
   next.labelCOM = QStringLiteral("COM");
@@ -61,19 +63,54 @@ void SerialControl::menuComNoneclick() {
   notify();
 }
 
-bool SerialControl::OpenSerialPort() {
-  QString reason = QStringLiteral("kein Gerät");
-  if (!devicePath_.isEmpty()) {
-    reason = lines_.open(devicePath_);
-    if (reason.isEmpty()) {
-      open_ = true;
-      return true;
-    }
+bool SerialControl::OpenSerialPort() { return tryOpen(); }
+
+bool SerialControl::tryOpen() {
+  const QString reason = devicePath_.isEmpty() ? QStringLiteral("kein Gerät") : lines_.open(devicePath_);
+  if (!reason.isEmpty()) {
+    failed(reason);
+    return false;
   }
+  open_ = true;
+  if (!fault_.isEmpty()) {
+    fault_.clear();
+    const QString back = QStringLiteral("COM-Port %1 wieder offen").arg(portName_);
+    if (logLine) logLine(back);
+    if (statusLine) statusLine(back);
+  }
+  return true;
+}
+
+void SerialControl::failed(const QString& reason) {
+  const QString text = QStringLiteral("Fehler: COM-Port %1: %2").arg(portName_, reason);
+  // Once per cause: a retry every ten seconds must not flood the log.
+  if (text == fault_) return;
+  fault_ = text;
   if (logLine) logLine(QStringLiteral("COM-Port %1: %2").arg(portName_, reason));
-  notifier_.errorBox(QStringLiteral("Fehler: COM-Port"));
-  devicePath_.clear();
-  return false;
+  if (statusLine) statusLine(fault_);
+}
+
+// The backend lets go of a port whose device went away (I/O error).
+void SerialControl::checkGone() {
+  if (!open_ || lines_.isOpen()) return;
+  open_ = false;
+  carrier_ = false;
+  failed(QStringLiteral("Verbindung verloren"));
+  showPort();
+}
+
+void SerialControl::showPort() {
+  SerialIndicators next = indicators_;
+  if (PortList::isNoCom(portName_))
+    next.labelCOM = QStringLiteral("COM");
+  else
+    next.labelCOM = open_ ? portName_ : portName_ + QStringLiteral(" (nicht offen)");
+  if (!open_) {
+    next.transmitting = false;
+    next.carrierShown = false;
+    next.labelDCD = QStringLiteral("DCD=Off");
+  }
+  setIndicators(next);
 }
 
 void SerialControl::ClosePortLines() {
@@ -95,32 +132,40 @@ void SerialControl::applyPortSetting() {
   }
   portName_ = name;
   menuCOMClick();
-  if (!open_) return;
   const int row = comList_.indexOf(portName_);
   if (row >= 0) select(row);
-  SerialIndicators next = indicators_;
-  next.labelCOM = portName_;
-  setIndicators(next);
   notify();
+}
+
+void SerialControl::retryOpen() {
+  if (!portMissing() || (busy && busy())) return;
+  devicePath_ = PortList::devicePath(portName_, deviceFolder_);
+  if (tryOpen()) {
+    showPort();
+    notify();
+  }
 }
 
 bool SerialControl::portInUse() const { return open_ && !PortList::isNoCom(portName_); }
 
 void SerialControl::keyUp() {
+  keyFailed_ = false;
   if (!portInUse()) return;
   unsigned bits = 0;
   if (options_.dtr) bits |= SerialLines::Dtr;
   if (options_.rts) bits |= SerialLines::Rts;
   if (bits == 0) return;
-  // A removed port fails silently; the announcement still runs.
-  lines_.setLines(bits);
+  // A removed port is logged and retried; the announcement still runs.
+  keyFailed_ = !lines_.setLines(bits);
+  checkGone();
   SerialIndicators next = indicators_;
-  next.transmitting = true;
+  next.transmitting = open_;
   setIndicators(next);
 }
 
 void SerialControl::unkey() {
   if (open_) lines_.clearLines(SerialLines::Dtr | SerialLines::Rts);
+  checkGone();
   SerialIndicators next = indicators_;
   next.transmitting = false;
   setIndicators(next);
@@ -129,6 +174,7 @@ void SerialControl::unkey() {
 void SerialControl::poll() {
   if (!open_ || (busy && busy())) return;
   const ModemLines in = lines_.readLines();  // a failed read is all lines off
+  checkGone();
   carrier_ = in.dcd;
   SerialIndicators next = indicators_;
   next.carrierShown = in.dcd;

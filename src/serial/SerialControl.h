@@ -8,6 +8,7 @@
 #include "platform/SerialLines.h"
 #include "serial/LineLatches.h"
 #include "serial/LineOptions.h"
+#include "serial/PortList.h"
 #include "serial/SerialIndicators.h"
 
 namespace parlhora {
@@ -32,6 +33,14 @@ class SerialControl {
   std::function<void()> changed;
   /// Receives the reason a port could not be opened, for the log.
   std::function<void(const QString&)> logLine;
+  /// Receives "Fehler: COM-Port ..." while the chosen port is not open.
+  std::function<void(const QString&)> statusLine;
+
+  /// Seconds between attempts to open a chosen port that is not open.
+  static constexpr int kRetryMs = 10000;
+
+  /// Where plain device names ("ttyUSB0") are looked up; "/dev" by default.
+  void setDeviceFolder(const QString& folder) { deviceFolder_ = folder; }
 
   /// Fills the port list (hidden ListBoxPort) from the machine's ports.
   void ListSerialPorts();
@@ -44,7 +53,8 @@ class SerialControl {
   int comSelection() const { return comSelection_; }
   /// The user picked row `index` of ListBoxCOM.
   void ListBoxCOMClick(int index);
-  /// Opens the port named by portName(), closing any open one first.
+  /// Opens the port named by portName(), closing any open one first. A port
+  /// that cannot be opened stays chosen and is retried (retryOpen).
   void menuCOMClick();
   /// Closes the port and returns to "No COM".
   void menuComNoneclick();
@@ -54,6 +64,13 @@ class SerialControl {
   void ClosePortLines();
   /// Acts on the COM= value in `options.port` after the settings were read.
   void applyPortSetting();
+  /// Tries again to open a chosen port that is not open (missing at start,
+  /// pulled, busy); logs once when it comes back. Does nothing while busy().
+  void retryOpen();
+  /// A port is chosen but not open: announcements go out unkeyed.
+  bool portMissing() const { return !open_ && !PortList::isNoCom(portName_) && !portName_.isEmpty(); }
+  /// Why the chosen port is not open ("Fehler: COM-Port ..."), empty if it is.
+  QString faultText() const { return portMissing() ? fault_ : QString(); }
 
   /// "COM3", "ttyUSB0", "No COM", or empty before anything was chosen.
   QString portName() const { return portName_; }
@@ -65,6 +82,8 @@ class SerialControl {
   void keyUp();
   /// Drops DTR and RTS, whatever was raised; lamp off.
   void unkey();
+  /// The last keyUp() could not raise its lines (the port refused them).
+  bool keyFailed() const { return keyFailed_; }
 
   /// One reading of the input lines (the tick's step 8). Does nothing while
   /// no port is open or busy() is true; may call startAnnouncement.
@@ -80,6 +99,10 @@ class SerialControl {
 
  private:
   void select(int index);
+  bool tryOpen();
+  void failed(const QString& reason);
+  void checkGone();
+  void showPort();
   void setIndicators(const SerialIndicators& next);
   void notify();
 
@@ -91,7 +114,10 @@ class SerialControl {
   int comSelection_ = -1;
   QString portName_;
   QString devicePath_;
+  QString deviceFolder_ = QStringLiteral("/dev");
   bool open_ = false;
+  QString fault_;
+  bool keyFailed_ = false;
   bool carrier_ = false;
   LineLatches latches_;
   SerialIndicators indicators_;

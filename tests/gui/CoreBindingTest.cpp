@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QDir>
+#include <QTest>
 #include <QFile>
 #include <QAbstractButton>
 #include <QLineEdit>
@@ -63,6 +65,20 @@ TEST(CoreBinding, Button1RunsAnAnnouncementAndTheWindowFollows) {
   p.clock.runFor(30000);
   EXPECT_EQ(p.editData()->text(), "PARLHORA DONE");
   EXPECT_TRUE(button1->isEnabled());
+}
+
+// Qt drops the shortcut of an invisible action; a real key press must reach it.
+TEST(CoreBinding, CtrlAltEPressedTogglesTheErrorSimulation) {
+  Program p("[PARLHORA V2.2.3]\r\n");
+  TForm1& main = p.windows->main();
+  main.showNormal();
+  QApplication::setActiveWindow(&main);
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&main));
+  QTest::keyClick(&main, Qt::Key_E, Qt::ControlModifier | Qt::AltModifier);
+  EXPECT_EQ(p.editData()->text(), "err simu");
+  EXPECT_TRUE(p.core->announcer().sequencer().errorSimulation());
+  QTest::keyClick(&main, Qt::Key_E, Qt::ControlModifier | Qt::AltModifier);
+  EXPECT_EQ(p.editData()->text(), "simu err reset");
 }
 
 TEST(CoreBinding, ClosingTheMainWindowSavesTheSettings) {

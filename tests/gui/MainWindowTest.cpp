@@ -121,7 +121,9 @@ TEST_F(MainWindow, ControlNamesAndCaptions) {
 
 TEST_F(MainWindow, DesignDefaults) {
   EXPECT_EQ(form.pos(), QPoint(4, 101));
-  EXPECT_TRUE(find<QAction>("MenuSimuErreur")->isVisible() == false);
+  // Out of sight in no menu, yet visible to Qt, which would drop its shortcut.
+  EXPECT_EQ(find<QAction>("MenuSimuErreur")->associatedObjects(), QList<QObject*>{&form});
+  EXPECT_TRUE(find<QAction>("MenuSimuErreur")->isVisible());
   EXPECT_FALSE(find<QAction>("MenuUnits")->isVisible());
   EXPECT_TRUE(find<QAction>("MenuAnnonceToujours")->isChecked());
   EXPECT_TRUE(find<QAction>("menu8secteurs")->isChecked());
@@ -178,6 +180,14 @@ TEST_F(MainWindow, HiddenErrorSimulationShortcut) {
   auto toggled = countEmissions(&form, &TForm1::errorSimulationToggled);
   simu->trigger();
   EXPECT_EQ(*toggled, 1);
+}
+
+TEST_F(MainWindow, BalanceOnTheSoundCardPanelSetsTheDevice) {
+  auto volume = countEmissions(&form, &TForm1::volumeChanged);
+  find<QSlider>("TrackBarBalance")->setValue(20);
+  EXPECT_EQ(settings.sound.balance, 20);
+  EXPECT_EQ(*volume, 1);
+  EXPECT_EQ(find<QLabel>("LabelBalance")->text(), "Balance");
 }
 
 TEST_F(MainWindow, ControlsWriteTheModels) {

@@ -45,23 +45,30 @@ TEST(PortList, DevicePathsStayBelowDev) {
   EXPECT_EQ(PortList::devicePath("COM10"), "/dev/ttyS9");
   EXPECT_EQ(PortList::devicePath("ttyUSB0"), "/dev/ttyUSB0");
   EXPECT_EQ(PortList::devicePath("ttyUSB0", "/tmp/dev"), "/tmp/dev/ttyUSB0");
-  for (const char* bad : {"No COM", "    ", "", "COM0", "../../etc/passwd", "pts/3", "..", "99999"})
+  EXPECT_EQ(PortList::devicePath("/dev/serial/by-id/usb-FTDI_FT232R-if00-port0"),
+            "/dev/serial/by-id/usb-FTDI_FT232R-if00-port0");
+  EXPECT_EQ(PortList::devicePath("/dev/pts/3"), "/dev/pts/3");
+  for (const char* bad :
+       {"No COM", "    ", "", "COM0", "../../etc/passwd", "pts/3", "..", "99999", "/dev/../etc/passwd",
+        "/dev/pts/../../etc/shadow", "/dev//ttyS0", "/dev/", "/etc/passwd", "/dev/a b"})
     EXPECT_TRUE(PortList::devicePath(bad).isEmpty()) << bad;
 }
 
-TEST(PortList, AnySettingValueMapsToADevicePathDirectlyBelowDevOrNone) {
+TEST(PortList, AnySettingValueMapsToADevicePathBelowDevOrNone) {
   std::mt19937 random(7);
   static const char kChars[] = "COMtySUB0129./\\ -_\0\xff";
   const QByteArray alphabet(kChars, sizeof kChars - 1);  // keeps the NUL
   for (int i = 0; i < 5000; ++i) {
     QByteArray value;
     const int length = static_cast<int>(random() % 12);
+    if (random() % 2) value = "/dev/";
     for (int c = 0; c < length; ++c) value += alphabet.at(static_cast<int>(random() % alphabet.size()));
     const QString path = PortList::devicePath(PortList::portNameFromSetting(value));
     if (path.isEmpty()) continue;
     ASSERT_TRUE(path.startsWith("/dev/")) << value.toHex().constData();
     const QString rest = path.mid(5);
-    ASSERT_FALSE(rest.contains('/') || rest.startsWith('.') || rest.contains(QChar(0)))
+    ASSERT_FALSE(rest.startsWith('.') || rest.contains("/.") || rest.contains("//") ||
+                 rest.contains(QChar(0)))
         << value.toHex().constData();
   }
 }

@@ -81,23 +81,42 @@ TEST_F(SerialControlTest, LoadingZeroOrNothing) {
   EXPECT_EQ(otherOptions.port, "");  // nothing selected, nothing saved
 }
 
-TEST_F(SerialControlTest, UnopenablePortFromSettingsFallsBackToNoCom) {
-  lines.openErrors["/dev/ttyUSB7"] = "open: No such file or directory";
+// One bad boot must not lose the port: it stays chosen, is shown as not
+// open, and comes back on its own once it can be opened.
+TEST_F(SerialControlTest, UnopenablePortFromSettingsStaysChosenAndIsRetried) {
+  QStringList status;
+  serial.statusLine = [&status](const QString& text) { status << text; };
+  lines.openErrors["/dev/ttyUSB7"] = "fehlt (open: No such file or directory)";
   load("ttyUSB7");
-  EXPECT_EQ(notifier.boxes, QStringList{"Fehler: COM-Port"});
-  EXPECT_EQ(log, QStringList{"COM-Port ttyUSB7: open: No such file or directory"});
-  EXPECT_FALSE(serial.portOpen());
-  EXPECT_EQ(serial.portName(), "No COM");
-  EXPECT_EQ(serial.indicators().labelCOM, "COM");
-  EXPECT_EQ(serial.comSelection(), 0);
-  EXPECT_EQ(options.port, "0");
+  EXPECT_TRUE(notifier.boxes.isEmpty());  // nobody may be there to click it away
+  EXPECT_EQ(log, QStringList{"COM-Port ttyUSB7: fehlt (open: No such file or directory)"});
+  EXPECT_EQ(status, QStringList{"Fehler: COM-Port ttyUSB7: fehlt (open: No such file or directory)"});
+  EXPECT_FALSE(serial.portInUse());  // announcements go out unkeyed
+  EXPECT_EQ(serial.indicators().labelCOM, "ttyUSB7 (nicht offen)");
+  EXPECT_EQ(serial.comList().at(serial.comSelection()), "ttyUSB7");
+  EXPECT_EQ(options.port, "ttyUSB7");
+
+  serial.retryOpen();
+  serial.retryOpen();
+  EXPECT_EQ(log.size(), 1);  // the same cause is logged once
+  busy = true;
+  lines.openErrors.clear();
+  lines.calls.clear();
+  serial.retryOpen();  // never in the middle of an announcement
+  EXPECT_TRUE(lines.calls.isEmpty());
+  busy = false;
+  serial.retryOpen();
+  EXPECT_TRUE(serial.portOpen());
+  EXPECT_EQ(log.last(), "COM-Port ttyUSB7 wieder offen");
+  EXPECT_EQ(serial.indicators().labelCOM, "ttyUSB7");
 }
 
 TEST_F(SerialControlTest, NameOutsideDevIsNeverOpened) {
   load("../../etc/passwd");
+  serial.retryOpen();
   EXPECT_TRUE(lines.calls.isEmpty());
-  EXPECT_EQ(notifier.boxes, QStringList{"Fehler: COM-Port"});
-  EXPECT_EQ(serial.portName(), "No COM");
+  EXPECT_FALSE(serial.portOpen());
+  EXPECT_EQ(options.port, "../../etc/passwd");
 }
 
 TEST_F(SerialControlTest, OpenPortMissingFromTheListKeepsItsSetting) {
@@ -128,16 +147,17 @@ TEST_F(SerialControlTest, PickingPortsClosesTheOldOneFirst) {
   EXPECT_EQ(serial.comSelection(), 0);
 }
 
-TEST_F(SerialControlTest, PortHeldByAnotherProgramLeavesNoCom) {
+TEST_F(SerialControlTest, PickedPortHeldByAnotherProgramIsTheUsersChoice) {
   openCom1();
-  lines.openErrors["/dev/ttyS1"] = "flock: Resource temporarily unavailable";
+  lines.openErrors["/dev/ttyS1"] = "belegt (flock: Resource temporarily unavailable)";
   serial.ListBoxCOMClick(row("COM2"));
   EXPECT_EQ(notifier.boxes, QStringList{"Fehler: COM-Port"});
   EXPECT_FALSE(serial.portOpen());
-  EXPECT_EQ(serial.portName(), "No COM");
-  EXPECT_EQ(serial.indicators().labelCOM, "COM");  // not the port that failed
-  EXPECT_EQ(serial.comSelection(), 0);
-  EXPECT_EQ(options.port, "0");
+  EXPECT_EQ(serial.portName(), "COM2");
+  EXPECT_EQ(serial.indicators().labelCOM, "COM2 (nicht offen)");
+  EXPECT_EQ(serial.comSelection(), row("COM2"));
+  EXPECT_EQ(options.port, "2");
+  EXPECT_EQ(serial.faultText(), "Fehler: COM-Port COM2: belegt (flock: Resource temporarily unavailable)");
 }
 
 TEST_F(SerialControlTest, NoComTouchesNoLineAndNeedsNoPreRoll) {
@@ -272,7 +292,7 @@ TEST_F(SerialControlTest, CtsBeforeDsrAndUncheckedBoxesStartNothing) {
   EXPECT_EQ(starts, 1);
 }
 
-TEST_F(SerialControlTest, PulledAdapterReadsOffSilentlyAndCanBeChosenAgain) {
+TEST_F(SerialControlTest, PulledAdapterReadsOffAndCanBeChosenAgain) {
   openCom1();
   lines.dcd = lines.cts = true;
   serial.poll();
@@ -289,6 +309,16 @@ TEST_F(SerialControlTest, PulledAdapterReadsOffSilentlyAndCanBeChosenAgain) {
   serial.ListBoxCOMClick(row("COM1"));
   EXPECT_TRUE(lines.isOpen());
   EXPECT_EQ(serial.indicators().labelCOM, "COM1");
+
+  // A backend that let go of the gone device: logged, shown, retried.
+  lines.close();
+  serial.poll();
+  EXPECT_TRUE(serial.portMissing());
+  EXPECT_EQ(log.last(), "COM-Port COM1: Verbindung verloren");
+  EXPECT_EQ(serial.indicators().labelCOM, "COM1 (nicht offen)");
+  serial.retryOpen();
+  EXPECT_TRUE(serial.portOpen());
+  EXPECT_EQ(options.port, "1");
 }
 
 TEST_F(SerialControlTest, ViewsHearOfChangesOnly) {

@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
+#include <signal.h>
+#include <sys/ioctl.h>
+#include <sys/wait.h>
 #include <termios.h>
 #include <unistd.h>
 #include <QDir>
@@ -9,6 +12,7 @@
 #include <cerrno>
 #include <cstdlib>
 
+#include "platform/backends/DeviceLock.h"
 #include "platform/backends/TermiosSerialLines.h"
 
 using namespace parlhora;
@@ -37,7 +41,9 @@ class Pty {
     return tio;
   }
   void closeMaster() {
-    if (master_ >= 0) EXPECT_EQ(::close(master_), 0);
+    if (master_ >= 0) {
+      EXPECT_EQ(::close(master_), 0);
+    }
     master_ = -1;
   }
 
@@ -89,7 +95,7 @@ TEST(TermiosSerialLines, SecondOpenIsRefusedUntilTheFirstCloses) {
   TermiosSerialLines first;
   TermiosSerialLines second;
   ASSERT_EQ(first.open(pty.slave()), "");
-  EXPECT_TRUE(second.open(pty.slave()).contains("belegt"));
+  EXPECT_NE(second.open(pty.slave()), "");
   EXPECT_FALSE(second.isOpen());
   first.close();
   EXPECT_EQ(second.open(pty.slave()), "");
@@ -108,6 +114,60 @@ TEST(TermiosSerialLines, RemovedDeviceReadsOffAndIsLetGo) {
   EXPECT_FALSE(lines.setLines(SerialLines::Dtr));
 }
 
+// Another process of ours holds the port: it is not even opened here (an
+// open would raise its DTR), root included; a by-id link shares the lock.
+TEST(TermiosSerialLines, PortLockedByAnotherProcessIsLeftAlone) {
+  Pty pty;
+  ASSERT_TRUE(pty.ok());
+  QTemporaryDir dir;
+  ASSERT_TRUE(dir.isValid());
+  const QString byId = dir.filePath("by-id-link");
+  ASSERT_TRUE(QFile::link(pty.slave(), byId));
+  int ready[2];
+  ASSERT_EQ(::pipe(ready), 0);
+  const pid_t holder = ::fork();
+  ASSERT_GE(holder, 0);
+  if (holder == 0) {
+    TermiosSerialLines lines(QStringLiteral("/sys/class/tty"), dir.filePath("."));
+    const char ok = lines.open(pty.slave()).isEmpty() ? '1' : '0';
+    (void)::write(ready[1], &ok, 1);
+    ::pause();
+    ::_exit(0);
+  }
+  char ok = 0;
+  ASSERT_EQ(::read(ready[0], &ok, 1), 1);
+  ASSERT_EQ(ok, '1');
+
+  TermiosSerialLines lines(QStringLiteral("/sys/class/tty"), dir.filePath("."));
+  EXPECT_TRUE(lines.open(pty.slave()).startsWith("belegt"));
+  EXPECT_TRUE(lines.open(byId).startsWith("belegt"));
+  EXPECT_FALSE(lines.isOpen());
+
+  ::kill(holder, SIGKILL);  // a crash lets go of the lock with the process
+  int status = 0;
+  ASSERT_EQ(::waitpid(holder, &status, 0), holder);
+  DeviceLock lock(dir.path());
+  EXPECT_EQ(lock.acquire(byId), "");
+  ::close(ready[0]);
+  ::close(ready[1]);
+}
+
+// The exclusive flag is cleared on close, so a pseudo-terminal is usable by
+// others afterwards.
+TEST(TermiosSerialLines, ClosingClearsTheExclusiveFlag) {
+  Pty pty;
+  ASSERT_TRUE(pty.ok());
+  TermiosSerialLines lines;
+  ASSERT_EQ(lines.open(pty.slave()), "");
+  lines.close();
+  const int fd = ::open(pty.slave().toLocal8Bit().constData(), O_RDWR | O_NOCTTY | O_NONBLOCK);
+  ASSERT_GE(fd, 0);
+  int exclusive = -1;
+  ASSERT_EQ(::ioctl(fd, TIOCGEXCL, &exclusive), 0);
+  EXPECT_EQ(exclusive, 0);
+  ::close(fd);
+}
+
 TEST(TermiosSerialLines, OpenFailuresGiveAReasonAndHoldNothing) {
   QTemporaryDir dir;
   ASSERT_TRUE(dir.isValid());
@@ -121,9 +181,7 @@ TEST(TermiosSerialLines, OpenFailuresGiveAReasonAndHoldNothing) {
     EXPECT_FALSE(reason.isEmpty()) << path.toStdString();
     EXPECT_FALSE(lines.isOpen());
   }
-  const QString missing = lines.open(dir.filePath("missing"));
-  EXPECT_TRUE(missing.startsWith("open: "));
-  EXPECT_TRUE(missing.contains("nicht vorhanden"));
+  EXPECT_TRUE(lines.open(dir.filePath("missing")).startsWith("fehlt (open: "));
   EXPECT_FALSE(lines.readLines().ok);
   EXPECT_FALSE(lines.setLines(SerialLines::Dtr));
 }
@@ -149,9 +207,19 @@ TEST(TermiosSerialLines, ListsOnlyTtysWithARealDeviceBehind) {
   ASSERT_TRUE(root.mkpath("ptmx"));
   ASSERT_TRUE(root.mkpath("ttyS2/device"));  // a device without driver
 
-  TermiosSerialLines lines(sys.path());
+  TermiosSerialLines lines(sys.path(), sys.filePath("lock"), sys.filePath("no-by-id"));
   QStringList found = lines.listPorts();
   found.sort();
   EXPECT_EQ(found, (QStringList{"ttyACM0", "ttyAMA0", "ttyS0", "ttyUSB0"}));
   EXPECT_TRUE(TermiosSerialLines(sys.filePath("absent")).listPorts().isEmpty());
+
+  // A USB adapter with a stable name is listed by it.
+  ASSERT_TRUE(root.mkpath("dev/serial/by-id"));
+  QFile node(root.filePath("dev/ttyUSB0"));
+  ASSERT_TRUE(node.open(QIODevice::WriteOnly));
+  const QString byId = root.filePath("dev/serial/by-id/usb-FTDI_FT232R_A1-if00-port0");
+  ASSERT_TRUE(QFile::link("../../ttyUSB0", byId));
+  found = TermiosSerialLines(sys.path(), sys.filePath("lock"), root.filePath("dev/serial/by-id")).listPorts();
+  found.sort();
+  EXPECT_EQ(found, (QStringList{byId, "ttyACM0", "ttyAMA0", "ttyS0"}));
 }

@@ -83,8 +83,10 @@ int AlsaWaveOut::checkDevice(int device) {
 int AlsaWaveOut::open(int device, const WaveFormat& format, Callbacks callbacks) {
   if (playback_) return Allocated;
   if (device < -1) return BadDeviceId;
-  // A device number means what the list says now, not when it was chosen.
-  if (device >= 0) listOutputs();
+  // Listing probes every card, thousands of calls on a box without any: the
+  // list is made when the panel or `devices` asks, or when a number lies
+  // beyond it (a card added since), not for every piece.
+  if (device >= 0 && (!listed_ || device >= static_cast<int>(outputs_.size()))) listOutputs();
   if (checkDevice(device) != Ok) return BadDeviceId;
   if (!PcmConverter::convertible(format)) return BadFormat;
   const QString name = device == -1 ? defaultPcm_ : outputs_[static_cast<std::size_t>(device)].name;

@@ -57,7 +57,8 @@ QString PosixSettingsStore::filePath() const { return folder_ + QLatin1Char('/')
 SettingsStore::ReadResult PosixSettingsStore::read() {
   ReadResult result;
   const QByteArray path = QFile::encodeName(filePath());
-  Fd fd(::open(path.constData(), O_RDONLY | O_CLOEXEC));
+  // Non-blocking: a FIFO in the file's place must be refused, not waited on.
+  Fd fd(::open(path.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY));
   if (fd.get() < 0) {
     result.status = errno == ENOENT ? ReadStatus::Missing : ReadStatus::Failed;
     result.error = systemError("open");

@@ -8,20 +8,31 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <cerrno>
 #include <cstring>
 
 namespace parlhora {
 namespace {
 
-// The system's text, and what it means for the user: this line is all a
-// station sees of why the transmitter stays silent.
+// The cause first, in the user's words; the system's text after it.
 QString errnoText(const char* what, int error) {
-  QString text =
+  const QString detail =
       QStringLiteral("%1: %2").arg(QLatin1String(what), QString::fromLocal8Bit(std::strerror(error)));
-  const QString cause = TermiosSerialLines::causeOf(error);
-  if (!cause.isEmpty()) text += QStringLiteral(" (") + cause + QLatin1Char(')');
-  return text;
+  switch (error) {
+    case ENOENT:
+    case ENODEV:
+    case ENXIO:
+      return QStringLiteral("fehlt (%1)").arg(detail);
+    case EBUSY:
+    case EWOULDBLOCK:
+      return QStringLiteral("belegt (%1)").arg(detail);
+    case EACCES:
+    case EPERM:
+      return QStringLiteral("keine Berechtigung, Gruppe dialout? (%1)").arg(detail);
+    default:
+      return detail;
+  }
 }
 
 int toModemBits(unsigned bits) {
@@ -45,28 +56,20 @@ bool noModemLines(int error) { return error == ENOTTY || error == EINVAL; }
 
 }  // namespace
 
-QString TermiosSerialLines::causeOf(int error) {
-  switch (error) {
-    case EACCES:
-    case EPERM:
-      return QStringLiteral("keine Berechtigung: Benutzer in die Gruppe dialout aufnehmen und neu anmelden");
-    case EBUSY:
-    case EWOULDBLOCK:
-      return QStringLiteral("belegt: ein anderes Programm hat den Port geöffnet");
-    case ENOENT:
-    case ENODEV:
-    case ENXIO:
-      return QStringLiteral("nicht vorhanden: Gerät fehlt oder ist abgezogen");
-    default:
-      return {};
-  }
-}
-
-TermiosSerialLines::TermiosSerialLines(QString sysfsTty) : sysfsTty_(std::move(sysfsTty)) {}
+TermiosSerialLines::TermiosSerialLines(QString sysfsTty, QString lockDir, QString byIdDir)
+    : sysfsTty_(std::move(sysfsTty)), byIdDir_(std::move(byIdDir)), lock_(std::move(lockDir)) {}
 
 TermiosSerialLines::~TermiosSerialLines() { close(); }
 
 QStringList TermiosSerialLines::listPorts() const {
+  // ttyUSBn numbers change between boots; the by-id links do not.
+  QHash<QString, QString> stable;
+  const QDir byId(byIdDir_);
+  for (const QFileInfo& link :
+       byId.entryInfoList(QDir::Files | QDir::System | QDir::NoDotAndDotDot, QDir::Name)) {
+    const QString target = QFileInfo(link.canonicalFilePath()).fileName();
+    if (!target.isEmpty() && !stable.contains(target)) stable.insert(target, link.absoluteFilePath());
+  }
   QStringList ports;
   const QDir dir(sysfsTty_);
   const auto names = dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::System, QDir::Name);
@@ -75,20 +78,29 @@ QStringList TermiosSerialLines::listPorts() const {
     // Virtual consoles and pseudo-terminals have no device behind them.
     if (!QFileInfo::exists(entry + QStringLiteral("/device/driver"))) continue;
     if (name.startsWith(QLatin1String("ttyS")) && !uartPresent(entry)) continue;
-    ports << name;
+    ports << stable.value(name, name);
   }
   return ports;
 }
 
 QString TermiosSerialLines::open(const QString& path) {
   close();
+  // Before the open: opening alone raises DTR on a port someone else keys.
+  const QString locked = lock_.acquire(path);
+  if (!locked.isEmpty()) return locked;
   const QByteArray native = QFile::encodeName(path);
   const int fd = ::open(native.constData(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
-  if (fd < 0) return errnoText("open", errno);
+  if (fd < 0) {
+    const int error = errno;
+    lock_.release();
+    return errnoText("open", error);
+  }
 
-  auto fail = [fd](const char* what, int error) {
+  auto fail = [this, fd](const char* what, int error) {
     QString reason = errnoText(what, error);
+    ::ioctl(fd, TIOCNXCL);
     if (::close(fd) != 0) reason += QStringLiteral(", ") + errnoText("close", errno);
+    lock_.release();
     return reason;
   };
   // TIOCEXCL does not hold back root; the advisory lock does, and is what
@@ -150,8 +162,12 @@ void TermiosSerialLines::close() {
   if (fd_ < 0) return;
   const int fd = fd_;
   fd_ = -1;
+  // The exclusive flag outlives our descriptor on a pseudo-terminal, which
+  // would keep everybody else out of it; a hung-up port refuses this, harmlessly.
+  ::ioctl(fd, TIOCNXCL);
   // The descriptor is gone whatever close() reports (Linux never retries it).
   if (::close(fd) != 0) lastError_ = errnoText("close", errno);
+  lock_.release();
 }
 
 }  // namespace parlhora

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/SerialLines.h"
+#include "platform/backends/DeviceLock.h"
 
 namespace parlhora {
 
@@ -9,18 +10,17 @@ namespace parlhora {
 /// drop DTR and RTS because the port is opened with hang-up-on-close.
 class TermiosSerialLines final : public SerialLines {
  public:
-  /// `sysfsTty` is where listPorts() looks for tty devices.
-  explicit TermiosSerialLines(QString sysfsTty = QStringLiteral("/sys/class/tty"));
+  /// `sysfsTty` is where listPorts() looks for tty devices, `byIdDir` for the
+  /// stable names of USB adapters; `lockDir` holds the per-device lock files
+  /// (empty: DeviceLock's default).
+  explicit TermiosSerialLines(QString sysfsTty = QStringLiteral("/sys/class/tty"), QString lockDir = {},
+                              QString byIdDir = QStringLiteral("/dev/serial/by-id"));
   ~TermiosSerialLines() override;
   TermiosSerialLines(const TermiosSerialLines&) = delete;
   TermiosSerialLines& operator=(const TermiosSerialLines&) = delete;
 
   QStringList listPorts() const override;
   QString open(const QString& path) override;
-  /// What an open failure with `error` (an errno) means for the user, in
-  /// German: no permission (the dialout group), busy, or missing; empty
-  /// for anything else.
-  static QString causeOf(int error);
   bool isOpen() const override { return fd_ >= 0; }
   bool setLines(unsigned bits) override;
   bool clearLines(unsigned bits) override;
@@ -34,6 +34,8 @@ class TermiosSerialLines final : public SerialLines {
   void releaseIfGone(int error);
 
   QString sysfsTty_;
+  QString byIdDir_;
+  DeviceLock lock_;
   int fd_ = -1;
   QString lastError_;
 };

@@ -95,6 +95,8 @@ TEST(SettingsLoad, YesNoTestsPerKey) {
   EXPECT_TRUE(s.announcement.header);
   EXPECT_FALSE(s.announcement.hello);
   EXPECT_TRUE(s.announcement.noMinuteWord);
+  EXPECT_FALSE(s.announcement.hourWithWords);  // as a click on its box, so the file then says TIME=N
+  EXPECT_TRUE(SettingsFile::save(s).contains("\r\nTIME=N\r\nMINUTE=Y\r\n"));
   EXPECT_TRUE(s.monitor.hourlyLog && s.monitor.boxes.tempInt);
   // Keys that want exactly N: anything else is on.
   s = loaded("DATE=N\r\nILEST=n\r\nTIME=\r\nFORMMETEO=N\r\nPRO2_NEW=x\r\n");

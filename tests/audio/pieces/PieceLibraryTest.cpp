@@ -3,6 +3,9 @@
 #include <QFile>
 #include <QSet>
 #include <QTemporaryDir>
+#include <QtEndian>
+#include <cmath>
+#include <cstdlib>
 
 #include "audio/PieceLibrary.h"
 #include "audio/WavReader.h"
@@ -38,6 +41,13 @@ TEST(PieceLibrary, EveryPieceReadsWithItsStoredLayout) {
     EXPECT_EQ(r.format.bitsPerSample, 16);
     EXPECT_GT(samples.size(), 0);
     EXPECT_LE(samples.size(), 88200);  // one output block of the wave engine
+    // A piece that starts or ends loud next to the silence around it clicks on air.
+    const auto dbfsAt = [&samples](int index) {
+      const qint16 v = qFromLittleEndian<qint16>(samples.constData() + index);
+      return 20 * std::log10((std::abs(int(v)) + 0.5) / 32768.0);
+    };
+    EXPECT_LT(dbfsAt(0), -40.0);
+    EXPECT_LT(dbfsAt(samples.size() - 2), -40.0);
 
     const QByteArray bytes = readAll(name);
     const QByteArray afterFmt = bytes.mid(36, 4);

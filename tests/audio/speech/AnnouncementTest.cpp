@@ -3,6 +3,7 @@
 #include <functional>
 
 #include "SequencerRig.h"
+#include "audio/pieces/WavImage.h"
 
 using namespace parlhora;
 
@@ -257,7 +258,9 @@ TEST(Announcement, ErrorSimulationWaitsForTheSafetyReset) {
   EXPECT_FALSE(rig.seq.busy());
   EXPECT_TRUE(rig.seq.button1Enabled());
   rig.seq.MenuSimuErreurClick();
-  EXPECT_EQ(rig.statuses, L({"err simu", "PARLHORA SPIEL", "simu err reset"}));
+  EXPECT_EQ(rig.statuses, L({"err simu", "PARLHORA SPIEL"})
+                              << QStringLiteral("Fehler: Sicherheitsreset, Ansage hängt")
+                              << QStringLiteral("simu err reset"));
 }
 
 TEST(Announcement, SafetyResetGivesAPlayingPieceOneMorePeriodOnly) {
@@ -275,6 +278,44 @@ TEST(Announcement, SafetyResetGivesAPlayingPieceOneMorePeriodOnly) {
   rig.out.setMode(FakeWaveOut::Mode::Immediate);
   rig.pieces.clear();
   EXPECT_EQ(rig.announce().size(), 10);
+}
+
+TEST(Announcement, SafetyResetSparesPlaybackThatProgressesAndNamesAStall) {
+  // Ten minutes of header jingle at 8,000 bytes a second: 55 blocks, each
+  // returned after its playing time.
+  SequencerRig rig(QDateTime(QDate(2024, 3, 5), QTime(14, 35)), FakeWaveOut::Mode::PlayTime);
+  QStringList logged;
+  rig.seq.setLogSink([&logged](const QString& text) { logged << text; });
+  const int tenMinutes = 10 * 60 * 8000;
+  QFile jingle(rig.folder.filePath("bulletin.wav"));
+  ASSERT_TRUE(jingle.open(QIODevice::WriteOnly));
+  using namespace parlhora::test;
+  jingle.write(WavImage::riff(WavImage::chunk("fmt ", WavImage::fmtFields(1, 1, 8000, 8)) +
+                              WavImage::chunk("data", QByteArray(tenMinutes, '\x80'))));
+  jingle.close();
+  rig.options.header = true;
+  rig.options.headerFile = "bulletin.wav";
+  rig.seq.Button1Click();
+  rig.clock.runFor(9 * 60 * 1000);
+  EXPECT_TRUE(rig.seq.busy());
+  EXPECT_TRUE(rig.engine.isPlaying());
+  rig.clock.runFor(3 * 60 * 1000);
+  EXPECT_FALSE(rig.seq.busy());
+  ASSERT_EQ(rig.pieces.size(), 11);
+  EXPECT_GE(rig.startedAtMs[1] - rig.startedAtMs[0], 10 * 60 * 1000);  // the jingle played whole
+  EXPECT_EQ(rig.statuses.last(), QStringLiteral("PARLHORA DONE"));
+  EXPECT_TRUE(logged.isEmpty());
+
+  // The same device stalls: a reset within two to four minutes, with its cause.
+  rig.out.setMode(FakeWaveOut::Mode::Manual);
+  rig.seq.Button1Click();
+  rig.clock.runFor(2 * Sequencer::kSafetyMs - 1000);
+  EXPECT_TRUE(rig.seq.busy());
+  rig.clock.runFor(2000);
+  EXPECT_FALSE(rig.seq.busy());
+  EXPECT_FALSE(rig.keying.keyed);
+  EXPECT_EQ(logged, L({"Fehler: Sicherheitsreset, Wiedergabe steht"}));
+  EXPECT_TRUE(rig.statuses.contains(logged.first()));
 }
 
 TEST(Announcement, WeatherWordsThatPlayNothingGoOnAtOnce) {
