@@ -2,7 +2,7 @@
 
 namespace parlhora {
 
-FavouriteWindow::FavouriteWindow(Slots& slots, QWidget* parent) : QWidget(parent), slots_(slots) {
+FavouriteWindow::FavouriteWindow(Slots& model, QWidget* parent) : QWidget(parent), slots_(model) {
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
 }
 

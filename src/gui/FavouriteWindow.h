@@ -17,7 +17,7 @@ class FavouriteWindow : public QWidget {
  public:
   using Slots = std::array<QByteArray, 10>;
 
-  explicit FavouriteWindow(Slots& slots, QWidget* parent = nullptr);
+  explicit FavouriteWindow(Slots& model, QWidget* parent = nullptr);
 
   /// Sets the ten edits from the settings (after loading the file).
   void loadFromModel();

@@ -4,8 +4,8 @@
 
 namespace parlhora {
 
-TFormFavAPRS::TFormFavAPRS(Slots& slots, QWidget* parent)
-    : FavouriteWindow(slots, parent), ui_(std::make_unique<Ui::TFormFavAPRS>()) {
+TFormFavAPRS::TFormFavAPRS(Slots& model, QWidget* parent)
+    : FavouriteWindow(model, parent), ui_(std::make_unique<Ui::TFormFavAPRS>()) {
   ui_->setupUi(this);
   bind({ui_->Edit1, ui_->Edit2, ui_->Edit3, ui_->Edit4, ui_->Edit5, ui_->Edit6, ui_->Edit7, ui_->Edit8, ui_->Edit9,
         ui_->Edit10},

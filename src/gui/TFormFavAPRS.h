@@ -16,7 +16,7 @@ class TFormFavAPRS : public FavouriteWindow {
   Q_OBJECT
 
  public:
-  explicit TFormFavAPRS(Slots& slots, QWidget* parent = nullptr);
+  explicit TFormFavAPRS(Slots& model, QWidget* parent = nullptr);
   ~TFormFavAPRS() override;
   TFormFavAPRS(const TFormFavAPRS&) = delete;
   TFormFavAPRS& operator=(const TFormFavAPRS&) = delete;

@@ -16,7 +16,7 @@ class TFormFavMETAR : public FavouriteWindow {
   Q_OBJECT
 
  public:
-  explicit TFormFavMETAR(Slots& slots, QWidget* parent = nullptr);
+  explicit TFormFavMETAR(Slots& model, QWidget* parent = nullptr);
   ~TFormFavMETAR() override;
   TFormFavMETAR(const TFormFavMETAR&) = delete;
   TFormFavMETAR& operator=(const TFormFavMETAR&) = delete;

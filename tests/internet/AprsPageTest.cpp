@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QTimeZone>
 
 #include "fakes/FakeNotifier.h"
 #include "internet/AprsPage.h"

@@ -95,7 +95,7 @@ TEST(AprsSource, ASessionInTheSharedJarOpensTheStationPage) {
   EXPECT_NEAR(rig.source.snapshot().TempExt, 25, 1e-9);
   EXPECT_EQ(rig.source.captions().text("Editdatemeteo"), "2026-12-07 10:20:30");
   EXPECT_EQ(rig.settings.timeBase, 1);
-  EXPECT_EQ(rig.file("aprs_cw.txt"), " TEMP 25C = QNH 1013hPa = WS 6kmh = WCT 25C = HUM 50 \r\n");
+  EXPECT_EQ(rig.file("aprs_cw.txt"), " TEMP 25C = QNH 1013hPa = WS 6kmh = WCT 27C = HUM 50 \r\n");
   EXPECT_EQ(rig.file("weather/aprs_cw.txt"), rig.file("aprs_cw.txt"));
   EXPECT_TRUE(rig.source.ready());
   EXPECT_GT(rig.source.companions().DataTime, 0);

@@ -67,11 +67,11 @@ TEST(AprsReadings, UserUnitsCaptionsAndTheSideLine) {
   EXPECT_EQ(c.text("CheckBoxRafa"), "Böen (mph) = 30");
   EXPECT_EQ(c.text("CheckBoxPluie"), "Regen/24h (inch) = 0.50");
   EXPECT_EQ(c.text("CheckBoxHumiExt"), "Feuchte (%) = 80");
-  EXPECT_EQ(c.text("CheckBoxTRes"), "gefühlt (°F) = 6.6");
-  EXPECT_EQ(c.text("LabelTros"), "Taupunkt (°F) = 17.9");
+  EXPECT_EQ(c.text("CheckBoxTRes"), "gefühlt (°F) = 8.2");
+  EXPECT_EQ(c.text("LabelTros"), "Taupunkt (°F) = 17.7");
   EXPECT_FALSE(c.red("CheckBoxText"));
   // The side line speaks °C, hPa and km/h whatever is shown.
-  EXPECT_EQ(AprsReadings::plainLine(w, snap, units), " TEMP -5C = QNH 1013hPa = WS 32kmh = WCT -14C = HUM 80 ");
+  EXPECT_EQ(AprsReadings::plainLine(w, snap, units), " TEMP -5C = QNH 1013hPa = WS 32kmh = WCT -13C = HUM 80 ");
 
   // Out-of-range readings turn red; a red temperature gives no dew point.
   const AprsWeather hot = AprsWeather::parse("_c000s250g260t199h50b12000");

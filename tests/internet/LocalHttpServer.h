@@ -57,13 +57,14 @@ class LocalHttpServer : public QObject {
     const QByteArray path = request.split(' ').value(1);
     const qsizetype agent = request.indexOf("User-Agent: ");
     if (agent >= 0) userAgent_ = request.mid(agent + 12, request.indexOf('\r', agent) - agent - 12);
+    const QByteArray headers = request;  // the map entry goes next
     pending_.remove(s);
     Route r = routes_.value(path, Route{404, "not here", {}, Mode::Answer});
     if (needs_.contains(path)) {
       const auto& [cookie, login] = needs_[path];
-      const qsizetype at = request.indexOf("\r\nCookie: ");
-      const QByteArray sent = at < 0 ? QByteArray() : request.mid(at + 10, request.indexOf('\r', at + 2) - at - 10);
-      if (!sent.split(';').contains(cookie) && !sent.split(';').contains(" " + cookie)) r = Route{302, "", login};
+      const qsizetype at = headers.indexOf("\r\nCookie: ");
+      QByteArray sent = at < 0 ? QByteArray() : headers.mid(at + 10, headers.indexOf('\r', at + 2) - at - 10);
+      if (!sent.replace(' ', "").split(';').contains(cookie)) r = Route{302, "", login};
     }
     if (r.mode == Mode::Silent) return;
     QByteArray head = "HTTP/1.0 " + QByteArray::number(r.status) + " X\r\n";
