@@ -42,6 +42,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     AprsReadings::apply(w, {units, 0, RawWindUnit::Mph, true, true}, snap, captions);
     (void)AprsReadings::plainLine(w, snap, units);
   }
-  (void)AprsReportDate::read(lines.mid(qMax<qsizetype>(0, lines.size() - 2)), true, QDateTime::currentDateTime());
+  (void)AprsReportDate::read(lines.mid(qMax<qsizetype>(0, lines.size() - 2)), true,
+                             QDateTime::currentDateTime());
   return 0;
 }

@@ -36,7 +36,8 @@ LoginBrowser::LoginBrowser(QNetworkCookieJar& jar, QWidget* parent) : QWidget(pa
   connect(store, &QWebEngineCookieStore::cookieAdded, this, [&jar](const QNetworkCookie& c) {
     if (!jar.updateCookie(c)) jar.insertCookie(c);
   });
-  connect(store, &QWebEngineCookieStore::cookieRemoved, this, [&jar](const QNetworkCookie& c) { jar.deleteCookie(c); });
+  connect(store, &QWebEngineCookieStore::cookieRemoved, this,
+          [&jar](const QNetworkCookie& c) { jar.deleteCookie(c); });
   store->loadAllCookies();
   engine_ = new Engine{profile, view};
 }

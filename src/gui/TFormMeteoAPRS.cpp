@@ -55,7 +55,8 @@ void TFormMeteoAPRS::connectControls() {
   connect(ui_->ComboBoxPath, &QComboBox::activated, &s, &AprsSource::ComboBoxPathChange);
   connect(ui_->ComboBoxTU, &QComboBox::activated, &s, &AprsSource::ComboBoxTUChange);
   connect(ui_->SpinEditRafraichir, &QSpinBox::valueChanged, &s, &AprsSource::SpinEditRafraichirChange);
-  connect(ui_->SpinEditOffSetPression, &QSpinBox::valueChanged, &s, &AprsSource::SpinEditOffSetPressionChange);
+  connect(ui_->SpinEditOffSetPression, &QSpinBox::valueChanged, &s,
+          &AprsSource::SpinEditOffSetPressionChange);
   connect(ui_->RadioButtonKM, &QRadioButton::clicked, &s, [&s] { s.setRawWind(RawWindUnit::Kmh); });
   connect(ui_->RadioButtonMile, &QRadioButton::clicked, &s, [&s] { s.setRawWind(RawWindUnit::Mph); });
   connect(ui_->RadioButtonKnot, &QRadioButton::clicked, &s, [&s] { s.setRawWind(RawWindUnit::Knots); });
@@ -63,7 +64,8 @@ void TFormMeteoAPRS::connectControls() {
   connect(ui_->RadioButtonDegF, &QRadioButton::clicked, &s, [&s] { s.setRawFahrenheit(true); });
   connect(ui_->RadioButtonMM, &QRadioButton::clicked, &s, [&s] { s.setRawInch(false); });
   connect(ui_->RadioButtonInch, &QRadioButton::clicked, &s, [&s] { s.setRawInch(true); });
-  connect(ui_->EditID, &QLineEdit::textEdited, &s, [&s](const QString& t) { s.settings().id = t.toLocal8Bit(); });
+  connect(ui_->EditID, &QLineEdit::textEdited, &s,
+          [&s](const QString& t) { s.settings().id = t.toLocal8Bit(); });
   connect(ui_->EditPW, &QLineEdit::textEdited, &s,
           [&s](const QString& t) { s.settings().password = t.toLocal8Bit(); });
   connect(ui_->ButtonLogin, &QPushButton::clicked, this, &TFormMeteoAPRS::loginClicked);
@@ -125,8 +127,9 @@ void TFormMeteoAPRS::showReadings() {
 void TFormMeteoAPRS::loginClicked() {
   if (!browser_) {
     QDesktopServices::openUrl(QUrl(AprsPage::loginUrl()));
-    loginNote_->setText(QStringLiteral("Anmeldung im Web-Browser des Systems: die Downloads laufen ohne "
-                                       "diese Anmeldung."));
+    loginNote_->setText(
+        QStringLiteral("Anmeldung im Web-Browser des Systems: die Downloads laufen ohne "
+                       "diese Anmeldung."));
     loginNote_->show();
     return;
   }
@@ -150,8 +153,8 @@ void TFormMeteoAPRS::hideBrowser() {
 }
 
 void TFormMeteoAPRS::browse() {
-  const QString path = QFileDialog::getOpenFileName(this, QString(), QString(),
-                                                    QStringLiteral("Fichiers WXNOW.TXT (*.txt)"));
+  const QString path =
+      QFileDialog::getOpenFileName(this, QString(), QString(), QStringLiteral("Fichiers WXNOW.TXT (*.txt)"));
   source_.fileChosen(path);
 }
 

@@ -27,8 +27,7 @@ std::optional<AprsReportDate> fromDateLine(const QString& line, bool universal, 
   const int month = static_cast<int>(months.indexOf(line.left(3))) + 1;
   d.local = wall(toInt(line.mid(7, 4)), month, toInt(line.mid(4, 2)), toInt(line.mid(12, 2)),
                  toInt(line.mid(15, 2)));
-  if (d.local.isValid() && universal)
-    d.local = d.local.addSecs(now.timeZone().standardTimeOffset(now));
+  if (d.local.isValid() && universal) d.local = d.local.addSecs(now.timeZone().standardTimeOffset(now));
   return d;
 }
 

@@ -10,8 +10,8 @@ namespace parlhora {
 /// weather file ("Dec 07 2026 10:20"), or the "yyyy-MM-dd hh:mm:ss" stamp
 /// that starts a packet line cut from the service's page.
 struct AprsReportDate {
-  QString shown;    // Editdatemeteo
-  QDateTime local;  // wall-clock fields in a UTC QDateTime, like every report time
+  QString shown;           // Editdatemeteo
+  QDateTime local;         // wall-clock fields in a UTC QDateTime, like every report time
   bool pageStamp = false;  // the page's stamp is local time: ComboBoxTU goes to "Lok"
 
   /// `lines` are the file's non-empty lines. With `universal` a date line

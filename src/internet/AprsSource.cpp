@@ -82,7 +82,8 @@ void AprsSource::applySettings() {
   intervalMs_ = std::clamp(settings_.refreshMinutes, 1, 60) * 60000;
   errorText_ = settings_.errorText;
   const QString a = address();
-  dataFile_ = !a.isEmpty() && !MetarAddress::isWeb(a) && QFileInfo::exists(localPath()) ? localPath() : QString();
+  dataFile_ =
+      !a.isEmpty() && !MetarAddress::isWeb(a) && QFileInfo::exists(localPath()) ? localPath() : QString();
   companions_.FileName = a;
   resetCaptions();
   emit historyChanged();
@@ -236,7 +237,8 @@ void AprsSource::writePlainLine(const QString& line) {
   const QString name = QStringLiteral("aprs_cw.txt");
   const QString box = QStringLiteral("Unmöglich um aprs_cw zu speichern");
   const QString folder = context_.weatherFolder;
-  if (!folder.isEmpty() && QDir(folder).exists() && !MetarSideFiles::writeLines(QDir(folder).filePath(name), {line}))
+  if (!folder.isEmpty() && QDir(folder).exists() &&
+      !MetarSideFiles::writeLines(QDir(folder).filePath(name), {line}))
     context_.notifier.errorBox(box);
   if (!MetarSideFiles::writeLines(QDir(context_.programFolder).filePath(name), {line}))
     context_.notifier.errorBox(box);

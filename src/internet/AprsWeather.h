@@ -10,13 +10,13 @@ namespace parlhora {
 struct AprsWeather {
   static constexpr int kMissing = -100;
 
-  int direction = kMissing;  // c, degrees
-  int speed = kMissing;      // s
-  int gust = kMissing;       // g
+  int direction = kMissing;    // c, degrees
+  int speed = kMissing;        // s
+  int gust = kMissing;         // g
   int temperature = kMissing;  // t
-  int rain24h = kMissing;    // p
-  int humidity = kMissing;   // h, percent ("00" means 100)
-  int pressure = kMissing;   // b, tenths of hPa
+  int rain24h = kMissing;      // p
+  int humidity = kMissing;     // h, percent ("00" means 100)
+  int pressure = kMissing;     // b, tenths of hPa
 
   /// Reads the weather string in `line`: everything up to the first "_" and
   /// from the first "." on is dropped, so a "..." placeholder ends the

@@ -19,7 +19,8 @@ class FavouriteSlots {
   };
 
   /// `slot` is 1..10; `aprs` tells whose favourites window was clicked.
-  static void click(int slot, const QByteArray& text, bool aprs, const Target& metar, const Target& aprsTarget);
+  static void click(int slot, const QByteArray& text, bool aprs, const Target& metar,
+                    const Target& aprsTarget);
 };
 
 }  // namespace parlhora

@@ -21,12 +21,16 @@ TEST(AprsPage, PagesGiveTheirNewestPacketOrAStatus) {
     AprsPage::Status status;
     QByteArray kept;
   } cases[] = {
-      {"raw lines, newest last", "<html>\n<span class='raw_line'>2026-12-07 09:00:00 CET: old_c000</span>\n"
-                                 "<span class='raw_line'>" + packet + "</span>\n</html>\n",
+      {"raw lines, newest last",
+       "<html>\n<span class='raw_line'>2026-12-07 09:00:00 CET: old_c000</span>\n"
+       "<span class='raw_line'>" +
+           packet + "</span>\n</html>\n",
        AprsPage::Ok, packet + "\r\n"},
       {"log-in page", "<html><form action='?c=login'>\n</form></html>\n", AprsPage::NoPacket, {}},
-      {"position without weather", "<div>\n<span class=\"raw_line\">OH2XYZ&gt;APRS:!6012.34N/02456.78E-</span>\n",
-       AprsPage::NoWeather, {}},
+      {"position without weather",
+       "<div>\n<span class=\"raw_line\">OH2XYZ&gt;APRS:!6012.34N/02456.78E-</span>\n",
+       AprsPage::NoWeather,
+       {}},
       {"unclosed tag keeps what follows it", "<p>\n<b class=raw_line>x<i _c100", AprsPage::Ok, "i _c100\r\n"},
       {"plain weather file", "Dec 07 2026 10:20\n_12071030c220s004g005t077\n", AprsPage::Ok,
        "Dec 07 2026 10:20\n_12071030c220s004g005t077\n"},
@@ -60,11 +64,19 @@ TEST(AprsReportDate, DateLinesAndPageStamps) {
     const char* shown;  // null: no date
     QDateTime local;
   } cases[] = {
-      {{"Dec 07 2026 10:20", "_c220"}, false, "Dec 07 2026 10:20", QDateTime(QDate(2026, 12, 7), QTime(10, 20), Qt::UTC)},
-      {{"Dec 07 2026 10:20", "_c220"}, true, "Dec 07 2026 10:20", QDateTime(QDate(2026, 12, 7), QTime(11, 20), Qt::UTC)},
+      {{"Dec 07 2026 10:20", "_c220"},
+       false,
+       "Dec 07 2026 10:20",
+       QDateTime(QDate(2026, 12, 7), QTime(10, 20), Qt::UTC)},
+      {{"Dec 07 2026 10:20", "_c220"},
+       true,
+       "Dec 07 2026 10:20",
+       QDateTime(QDate(2026, 12, 7), QTime(11, 20), Qt::UTC)},
       {{"Xyz 99 2026 10:20", "_c220"}, false, "Xyz 99 2026 10:20", QDateTime()},
       {{"some other line", "_c220"}, false, nullptr, QDateTime()},
-      {{"2026-12-07 10:20:30 CET: X>Y:_c220"}, true, "2026-12-07 10:20:30",
+      {{"2026-12-07 10:20:30 CET: X>Y:_c220"},
+       true,
+       "2026-12-07 10:20:30",
        QDateTime(QDate(2026, 12, 7), QTime(10, 20, 30), Qt::UTC)},
       {{"ab-cd-ef 1x:2y:3z   _"}, false, nullptr, QDateTime()},
       {{"_c220-"}, false, nullptr, QDateTime()},

@@ -69,7 +69,8 @@ TEST(AprsSource, ASessionInTheSharedJarOpensTheStationPage) {
   rig.fetch(server.url("/aprs.fi/raw"));
   EXPECT_EQ(rig.source.fetchStatus(), AprsPage::NoPacket);
   EXPECT_EQ(rig.source.errorText(), "Dateifehler #6");
-  EXPECT_EQ(rig.notifier.boxes, QStringList{"Bitte die URL überprüfen oder aprs.fi anzumelden, dann aktualisieren"});
+  EXPECT_EQ(rig.notifier.boxes,
+            QStringList{"Bitte die URL überprüfen oder aprs.fi anzumelden, dann aktualisieren"});
   EXPECT_TRUE(rig.source.timerActive());
 
   // While the browser is shown a timer refresh only re-arms the timer.
@@ -128,13 +129,17 @@ TEST(AprsSource, LocalWeatherFilesAndTheDecodeCommand) {
   QString out, err;
   QTextStream o(&out), e(&err);
   rig.write("page.html", kPage);
-  EXPECT_EQ(runDecodeAprs(QDir(rig.dir.path()).filePath("page.html"), settings, rig.dir.path(), QString(), o, e), 0);
+  EXPECT_EQ(
+      runDecodeAprs(QDir(rig.dir.path()).filePath("page.html"), settings, rig.dir.path(), QString(), o, e),
+      0);
   EXPECT_TRUE(out.contains("DirVent=220\n"));
   EXPECT_TRUE(out.contains("HumiExt=50\n"));
   EXPECT_TRUE(out.contains("CheckBoxText=Aussen-T (°C) = 25.0\n"));
   EXPECT_TRUE(out.endsWith("Status=0\n"));
   rig.write("nothing.html", "<html>\n</html>\n");
-  EXPECT_EQ(runDecodeAprs(QDir(rig.dir.path()).filePath("nothing.html"), settings, rig.dir.path(), QString(), o, e), 1);
+  EXPECT_EQ(
+      runDecodeAprs(QDir(rig.dir.path()).filePath("nothing.html"), settings, rig.dir.path(), QString(), o, e),
+      1);
   EXPECT_TRUE(out.endsWith("Status=6\n"));
 }
 

@@ -17,11 +17,11 @@ TEST(AprsReadings, WeatherStringsGiveReadingsAndCaptions) {
     const char* windCaption;
     const char* rainCaption;
   } cases[] = {
-      {"_12071030c220s004g005t077r000p000P000h50b10132", RawWindUnit::Mph, true, true, 25.0, 6.437376, 8.04672,
-       0, 1013.2, 220, 50, "Wind (km/h) = 6", "Regen/24h (mm) = 0.0"},
+      {"_12071030c220s004g005t077r000p000P000h50b10132", RawWindUnit::Mph, true, true, 25.0, 6.437376,
+       8.04672, 0, 1013.2, 220, 50, "Wind (km/h) = 6", "Regen/24h (mm) = 0.0"},
       // A "..." placeholder ends the fields: wind and everything after it.
-      {"_12071030c220s...g005t077r000p000P000h50b10132", RawWindUnit::Mph, true, true, -200, -1, 0, -1, 900, 220,
-       255, "Wind (km/h) = --", "Regen/24h (mm) = --"},
+      {"_12071030c220s...g005t077r000p000P000h50b10132", RawWindUnit::Mph, true, true, -200, -1, 0, -1, 900,
+       220, 255, "Wind (km/h) = --", "Regen/24h (mm) = --"},
       // Position report: wind as ddd/sss after the symbol, below-zero °C, knots, mm.
       {"!4903.50N/07201.75W_090/010g015t-05p012h00b09985", RawWindUnit::Knots, false, false, -5, 18.52, 27.78,
        12, 998.5, 90, 100, "Wind (km/h) = 19", "Regen/24h (mm) = 12.0"},
@@ -71,7 +71,8 @@ TEST(AprsReadings, UserUnitsCaptionsAndTheSideLine) {
   EXPECT_EQ(c.text("LabelTros"), "Taupunkt (°F) = 17.7");
   EXPECT_FALSE(c.red("CheckBoxText"));
   // The side line speaks °C, hPa and km/h whatever is shown.
-  EXPECT_EQ(AprsReadings::plainLine(w, snap, units), " TEMP -5C = QNH 1013hPa = WS 32kmh = WCT -13C = HUM 80 ");
+  EXPECT_EQ(AprsReadings::plainLine(w, snap, units),
+            " TEMP -5C = QNH 1013hPa = WS 32kmh = WCT -13C = HUM 80 ");
 
   // Out-of-range readings turn red; a red temperature gives no dew point.
   const AprsWeather hot = AprsWeather::parse("_c000s250g260t199h50b12000");

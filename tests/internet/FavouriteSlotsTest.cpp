@@ -27,7 +27,8 @@ TEST(FavouriteSlots, ClicksReachTheVisibleWindowsTheyBelongTo) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.slot);
     QString metarGot, aprsGot;
-    const FavouriteSlots::Target metar{[&] { return c.metarVisible; }, [&](const QString& a) { metarGot = a; }};
+    const FavouriteSlots::Target metar{[&] { return c.metarVisible; },
+                                       [&](const QString& a) { metarGot = a; }};
     const FavouriteSlots::Target aprs{[&] { return c.aprsVisible; }, [&](const QString& a) { aprsGot = a; }};
     FavouriteSlots::click(c.slot, c.text, c.aprs, metar, aprs);
     EXPECT_EQ(metarGot, QString::fromLatin1(c.metarGot));
