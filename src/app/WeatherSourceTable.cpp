@@ -1,10 +1,10 @@
 #include "app/WeatherService.h"
+#include "internet/AprsSource.h"
 #include "internet/MetarSource.h"
 #include "stations/MonitorSource.h"
 #include "stations/Pro2Controller.h"
 #include "stations/W23Controller.h"
 #include "stations/W28Controller.h"
-#include "weather/PlaceholderSource.h"
 
 namespace parlhora {
 
@@ -17,15 +17,13 @@ MonitorSource::Wiring WeatherService::monitorWiring() {
   return w;
 }
 
-// One line per source. A source that has not landed stands in as a
-// placeholder: it has its timer and boxes but is never ready.
+// One line per source.
 void WeatherService::registerSources() {
-  using S = WeatherSource;
   auto& s = settings_;
   add(std::make_unique<MonitorSource>(context_, s.monitor, platform_.stationPort, monitorWiring()));
   add(std::make_unique<W23Controller>(context_, s.w23));
   add(std::make_unique<W28Controller>(context_, s.w28));
-  add(std::make_unique<PlaceholderSource>(S::APRS, context_, s.aprs.boxes, s.aprs.refreshMinutes));
+  add(std::make_unique<AprsSource>(context_, s.aprs, nullptr, &network_));
   add(std::make_unique<Pro2Controller>(context_, s.pro2));
   add(std::make_unique<MetarSource>(context_, s.metar, nullptr, &network_));
 }

@@ -4,6 +4,7 @@
 
 #include "app/AnnouncerSettings.h"
 #include "app/SettingsFile.h"
+#include "internet/AprsDecodeCommand.h"
 #include "internet/MetarDecodeCommand.h"
 #include "platform/backends/PosixSettingsStore.h"
 #include "stations/StationDecodeCommand.h"
@@ -28,6 +29,7 @@ int runDecodeCommand(const QStringList& args, const QString& programFolder, cons
   if (stored.status == SettingsStore::ReadStatus::Ok)
     SettingsFile::load(stored.bytes, settings, [](const QByteArray&) { return false; });
 
+  if (kind == "aprs") return runDecodeAprs(file, settings, programFolder, weatherFolder, out, err);
   if (kind == "metar") return runDecodeMetar(file, settings, programFolder, weatherFolder, out, err);
   if (isStationFileKind(kind)) {
     const HistoryFileSettings& source = kind == "ws23" ? settings.w23 : kind == "ws28" ? settings.w28 : settings.pro2;

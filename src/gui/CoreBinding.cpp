@@ -6,6 +6,9 @@
 #include "gui/TFormCOM.h"
 #include "gui/TFormInfo.h"
 #include "gui/TFormMeteo.h"
+#include "gui/TFormFavAPRS.h"
+#include "gui/TFormFavMETAR.h"
+#include "gui/TFormMeteoAPRS.h"
 #include "gui/TFormMeteoMETAR.h"
 #include "gui/TFormMeteoPro2.h"
 #include "gui/TFormMeteoW23.h"
@@ -43,6 +46,9 @@ void CoreBinding::loaded() {
   windows_.com().loadFromModel();
   windows_.monitor().loadFromModel();
   windows_.metar().loadFromModel();
+  windows_.aprs().loadFromModel();
+  windows_.favMetar().loadFromModel();
+  windows_.favAprs().loadFromModel();
   windows_.w23().loadFromModel();
   windows_.w28().loadFromModel();
   windows_.pro2().loadFromModel();

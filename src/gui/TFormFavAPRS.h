@@ -1,7 +1,8 @@
 #pragma once
 
-#include <QWidget>
 #include <memory>
+
+#include "gui/FavouriteWindow.h"
 
 namespace Ui {
 class TFormFavAPRS;
@@ -9,14 +10,13 @@ class TFormFavAPRS;
 
 namespace parlhora {
 
-/// The APRS favourites window ("APRS-Favoriten"). Layout and captions
-/// come from resources/forms/TFormFavAPRS.ui; the source's behaviour binds here.
-/// Main thread only.
-class TFormFavAPRS : public QWidget {
+/// The APRS favourites window ("APRS-Favoriten"): ten slots of APRS addresses.
+/// Main thread only; the slots outlive the window.
+class TFormFavAPRS : public FavouriteWindow {
   Q_OBJECT
 
  public:
-  explicit TFormFavAPRS(QWidget* parent = nullptr);
+  explicit TFormFavAPRS(Slots& model, QWidget* parent = nullptr);
   ~TFormFavAPRS() override;
   TFormFavAPRS(const TFormFavAPRS&) = delete;
   TFormFavAPRS& operator=(const TFormFavAPRS&) = delete;

@@ -1,7 +1,8 @@
 #pragma once
 
-#include <QWidget>
 #include <memory>
+
+#include "gui/FavouriteWindow.h"
 
 namespace Ui {
 class TFormFavMETAR;
@@ -9,14 +10,13 @@ class TFormFavMETAR;
 
 namespace parlhora {
 
-/// The METAR favourites window ("METAR-Favoriten"). Layout and captions
-/// come from resources/forms/TFormFavMETAR.ui; the source's behaviour binds here.
-/// Main thread only.
-class TFormFavMETAR : public QWidget {
+/// The METAR favourites window ("METAR-Favoriten"): ten slots of METAR addresses.
+/// Main thread only; the slots outlive the window.
+class TFormFavMETAR : public FavouriteWindow {
   Q_OBJECT
 
  public:
-  explicit TFormFavMETAR(QWidget* parent = nullptr);
+  explicit TFormFavMETAR(Slots& model, QWidget* parent = nullptr);
   ~TFormFavMETAR() override;
   TFormFavMETAR(const TFormFavMETAR&) = delete;
   TFormFavMETAR& operator=(const TFormFavMETAR&) = delete;

@@ -7,22 +7,52 @@ namespace Ui {
 class TFormMeteoAPRS;
 }
 
+class QLabel;
+
 namespace parlhora {
 
-/// The APRS weather window ("APRS-Wetterdaten"). Layout and captions
-/// come from resources/forms/TFormMeteoAPRS.ui; the source's behaviour binds here.
-/// Main thread only.
+class AprsSource;
+class LoginBrowser;
+class NetworkSession;
+
+/// The APRS window ("APRS-Wetterdaten"), a view of an AprsSource and of its
+/// APRS_ settings model. ButtonLogin shows the log-in browser, whose cookies
+/// go into `network`'s jar; a build without a web engine opens the log-in
+/// page in the desktop's browser instead. Main thread only; the source and
+/// the session outlive the window.
 class TFormMeteoAPRS : public QWidget {
   Q_OBJECT
 
  public:
-  explicit TFormMeteoAPRS(QWidget* parent = nullptr);
+  TFormMeteoAPRS(AprsSource& source, NetworkSession& network, QWidget* parent = nullptr);
   ~TFormMeteoAPRS() override;
   TFormMeteoAPRS(const TFormMeteoAPRS&) = delete;
   TFormMeteoAPRS& operator=(const TFormMeteoAPRS&) = delete;
 
+  /// Sets every control from the settings model (after loading the file).
+  void loadFromModel();
+
+ signals:
+  void favouritesRequested();
+  void closed();
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+
  private:
+  void connectControls();
+  void showReadings();
+  void showHistory();
+  void loginClicked();
+  void hideBrowser();
+  void browse();
+
   std::unique_ptr<Ui::TFormMeteoAPRS> ui_;
+  AprsSource& source_;
+  LoginBrowser* browser_ = nullptr;  // owned by the window's layout
+  QLabel* loginNote_ = nullptr;
+  int normalHeight_ = 0;
 };
 
 }  // namespace parlhora

@@ -4,6 +4,8 @@
 
 #include "app/AnnouncerSettings.h"
 #include "app/ParlhoraCore.h"
+#include "internet/AprsSource.h"
+#include "internet/FavouriteSlots.h"
 #include "internet/MetarSource.h"
 #include "stations/MonitorSource.h"
 #include "stations/Pro2Controller.h"
@@ -50,15 +52,16 @@ WindowSet::WindowSet(ParlhoraCore& core, Notifier& notifier)
       chooser_(std::make_unique<TFormChoixMeteo>(core.weather())),
       w23_(std::make_unique<TFormMeteoW23>(sourceAs<W23Controller>(core, WeatherSource::W23), core.settings().w23)),
       w28_(std::make_unique<TFormMeteoW28>(sourceAs<W28Controller>(core, WeatherSource::W28), core.settings().w28)),
-      aprs_(std::make_unique<TFormMeteoAPRS>()),
+      aprs_(std::make_unique<TFormMeteoAPRS>(sourceAs<AprsSource>(core, WeatherSource::APRS),
+                                             core.weather().network())),
       pro2_(std::make_unique<TFormMeteoPro2>(sourceAs<Pro2Controller>(core, WeatherSource::PRO2),
                                              core.settings().pro2)),
       units_(std::make_unique<TFormMyUnits>(core.weather())),
-      favAprs_(std::make_unique<TFormFavAPRS>()),
+      favAprs_(std::make_unique<TFormFavAPRS>(core.settings().aprs.favourites)),
       com_(std::make_unique<TFormCOM>(core.settings().lines)),
       recorder_(std::make_unique<TFormRecord>(core.settings().mainWindow.recorderPath, notifier)),
       metar_(std::make_unique<TFormMeteoMETAR>(sourceAs<MetarSource>(core, WeatherSource::METAR))),
-      favMetar_(std::make_unique<TFormFavMETAR>()),
+      favMetar_(std::make_unique<TFormFavMETAR>(core.settings().metar.favourites)),
       tray_(std::make_unique<TrayIcon>()) {
   connectMain();
   QObject::connect(&weather_, &WeatherService::sourcePicked, main_.get(),
@@ -104,9 +107,39 @@ void WindowSet::connectMain() {
   QObject::connect(metar_.get(), &TFormMeteoMETAR::closed, favMetar_.get(), &QWidget::close);
   if (auto* metar = qobject_cast<MetarSource*>(weather_.source(WeatherSource::METAR)))
     QObject::connect(metar, &MetarSource::hideFavouritesRequested, favMetar_.get(), &QWidget::hide);
+  connectAprs();
   QObject::connect(tray_.get(), &TrayIcon::quitRequested, m, &QWidget::close);
   QObject::connect(tray_.get(), &TrayIcon::restoreRequested, m, [this] { restoreMain(); });
   QObject::connect(tray_.get(), &TrayIcon::minimiseRequested, m, &TForm1::Button2Click);
+}
+
+void WindowSet::connectAprs() {
+  QObject::connect(aprs_.get(), &TFormMeteoAPRS::favouritesRequested, favAprs_.get(),
+                   [this] { showAt(*favAprs_); });
+  QObject::connect(aprs_.get(), &TFormMeteoAPRS::closed, favAprs_.get(), &QWidget::close);
+  auto* aprs = qobject_cast<AprsSource*>(weather_.source(WeatherSource::APRS));
+  auto* metar = qobject_cast<MetarSource*>(weather_.source(WeatherSource::METAR));
+  if (aprs) QObject::connect(aprs, &AprsSource::hideFavouritesRequested, favAprs_.get(), &QWidget::hide);
+  const FavouriteSlots::Target metarTarget{[this] { return metar_->isVisible(); },
+                                           [metar](const QString& a) {
+                                             if (!metar) return;
+                                             metar->EditDatChange(a);
+                                             metar->ButtonRafraichirClick();
+                                           }};
+  const FavouriteSlots::Target aprsTarget{[this] { return aprs_->isVisible(); },
+                                          [aprs](const QString& a) {
+                                            if (!aprs) return;
+                                            aprs->EditDatChange(a);
+                                            aprs->ButtonRafraichirClick();
+                                          }};
+  QObject::connect(favMetar_.get(), &FavouriteWindow::slotClicked, favMetar_.get(),
+                   [metarTarget, aprsTarget](int slot, const QByteArray& text) {
+                     FavouriteSlots::click(slot, text, false, metarTarget, aprsTarget);
+                   });
+  QObject::connect(favAprs_.get(), &FavouriteWindow::slotClicked, favAprs_.get(),
+                   [metarTarget, aprsTarget](int slot, const QByteArray& text) {
+                     FavouriteSlots::click(slot, text, true, metarTarget, aprsTarget);
+                   });
 }
 
 void WindowSet::showAfterLoad() {

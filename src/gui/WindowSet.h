@@ -86,6 +86,7 @@ class WindowSet {
   void connectMain();
   QWidget* sourceWindow() const;
   void showAt(QWidget& window);
+  void connectAprs();
   void sourcePicked(WeatherSource source, int show);
 
   AnnouncerSettings& settings_;

@@ -47,6 +47,8 @@ QString stripMarkup(const QString& text) {
 
 }  // namespace
 
+QString MetarPage::withoutMarkup(const QString& text) { return stripMarkup(text); }
+
 QStringList MetarPage::lines(const QByteArray& data) {
   QStringList out = QString::fromLatin1(data).split(u'\n');
   for (QString& l : out)

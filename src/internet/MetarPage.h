@@ -32,6 +32,10 @@ class MetarPage {
   /// is a failed download.
   static Status examine(const QString& path, const QString& address, Notifier& notifier);
 
+  /// `text` without "<...>" tags, outer spaces trimmed; an unclosed "<"
+  /// drops the text before it.
+  static QString withoutMarkup(const QString& text);
+
   /// Lines of a data file, CR LF or LF, bytes taken as Latin-1.
   static QStringList lines(const QByteArray& data);
 };

@@ -57,7 +57,9 @@ void applyWind(const MetarGroups& g, const UnitFactors& u, WeatherSnapshot& snap
   }
 }
 
-void applyWindChill(const UnitFactors& u, WeatherSnapshot& snap, Captions& captions) {
+}  // namespace
+
+void MetarReadings::applyWindChill(const UnitFactors& u, WeatherSnapshot& snap, Captions& captions) {
   const QString word = temperatureWord(u, "gefühlt");
   if (snap.VitVent < u.wind(5) || snap.TempExt == kMissingTemperature) {
     snap.TRes = kMissingTemperature;
@@ -78,6 +80,8 @@ void applyWindChill(const UnitFactors& u, WeatherSnapshot& snap, Captions& capti
   snap.TRes = wc;
   captions.set("CheckBoxTRes", word + u.temperatureText(wc));
 }
+
+namespace {
 
 QString weatherText(std::uint8_t flags) {
   QString text;
@@ -105,7 +109,9 @@ void applyHumidity(const MetarGroups& g, WeatherSnapshot& snap, Captions& captio
   captions.set("CheckBoxHumiExt", QStringLiteral("Feuchte (%) = %1").arg(h));
 }
 
-void colour(const UnitFactors& u, const WeatherSnapshot& snap, Captions& captions) {
+}  // namespace
+
+void MetarReadings::colour(const UnitFactors& u, const WeatherSnapshot& snap, Captions& captions) {
   auto flag = [&](const char* name, bool good) {
     const bool shown = !captions.text(name).contains(QLatin1String(kNone));
     captions.setRed(name, shown && !good);
@@ -116,8 +122,6 @@ void colour(const UnitFactors& u, const WeatherSnapshot& snap, Captions& caption
   flag("CheckBoxVent", ValidityLimits::wind(snap.VitVent, u));
   flag("CheckBoxRafa", ValidityLimits::within(snap.VitRafa, 0, u.wind(ValidityLimits::kGustHigh)));
 }
-
-}  // namespace
 
 QString MetarReadings::airportCaption(const MetarGroups& g) {
   return QStringLiteral("Airport code = ") + (g.words.isEmpty() ? QString() : g.words.first());

@@ -32,6 +32,10 @@ class MetarReadings {
   static void setEmpty(const UnitFactors& u, Captions& captions);
   /// "Airport code = " + the report's first word.
   static QString airportCaption(const MetarGroups& g);
+  /// Felt temperature from TempExt and VitVent (CheckBoxTRes); -200 below 5 km/h.
+  static void applyWindChill(const UnitFactors& u, WeatherSnapshot& snap, Captions& captions);
+  /// Red flags of the shown temperature, felt, pressure, wind and gust captions.
+  static void colour(const UnitFactors& u, const WeatherSnapshot& snap, Captions& captions);
 };
 
 }  // namespace parlhora

@@ -38,6 +38,13 @@ class LocalHttpServer : public QObject {
   QUrl url(const QByteArray& path) const {
     return QUrl(QStringLiteral("http://127.0.0.1:%1").arg(server_.serverPort()) + QString::fromLatin1(path));
   }
+  /// Answering `path` also sets the cookie `nameValue` ("sid=42").
+  void giveCookie(const QByteArray& path, const QByteArray& nameValue) { gives_[path] = nameValue; }
+  /// `path` answers only a request carrying `nameValue`; others are sent to
+  /// `loginPath` (a 302), as a service does without a session.
+  void requireCookie(const QByteArray& path, const QByteArray& nameValue, const QByteArray& loginPath) {
+    needs_[path] = {nameValue, loginPath};
+  }
   QByteArray lastUserAgent() const { return userAgent_; }
   int requests() const { return requests_; }
 
@@ -50,11 +57,19 @@ class LocalHttpServer : public QObject {
     const QByteArray path = request.split(' ').value(1);
     const qsizetype agent = request.indexOf("User-Agent: ");
     if (agent >= 0) userAgent_ = request.mid(agent + 12, request.indexOf('\r', agent) - agent - 12);
+    const QByteArray headers = request;  // the map entry goes next
     pending_.remove(s);
-    const Route r = routes_.value(path, Route{404, "not here", {}, Mode::Answer});
+    Route r = routes_.value(path, Route{404, "not here", {}, Mode::Answer});
+    if (needs_.contains(path)) {
+      const auto& [cookie, login] = needs_[path];
+      const qsizetype at = headers.indexOf("\r\nCookie: ");
+      QByteArray sent = at < 0 ? QByteArray() : headers.mid(at + 10, headers.indexOf('\r', at + 2) - at - 10);
+      if (!sent.replace(' ', "").split(';').contains(cookie)) r = Route{302, "", login};
+    }
     if (r.mode == Mode::Silent) return;
     QByteArray head = "HTTP/1.0 " + QByteArray::number(r.status) + " X\r\n";
     if (!r.location.isEmpty()) head += "Location: " + url(r.location).toEncoded() + "\r\n";
+    if (gives_.contains(path)) head += "Set-Cookie: " + gives_[path] + "; Path=/\r\n";
     head += "Content-Length: " + QByteArray::number(r.body.size()) + "\r\n\r\n";
     const bool stall = r.mode == Mode::StallHalfWay;
     s->write(head + (stall ? r.body.left(r.body.size() / 2) : r.body));
@@ -64,6 +79,8 @@ class LocalHttpServer : public QObject {
   QTcpServer server_;
   QMap<QByteArray, Route> routes_;
   QMap<QTcpSocket*, QByteArray> pending_;
+  QMap<QByteArray, QByteArray> gives_;
+  QMap<QByteArray, std::pair<QByteArray, QByteArray>> needs_;
   QByteArray userAgent_;
   int requests_ = 0;
 };

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QUrl>
+#include <QWidget>
+
+class QNetworkCookieJar;
+
+namespace parlhora {
+
+/// The embedded browser the user logs in with at the APRS service
+/// (WebBrowser1). Every cookie it receives or drops is mirrored into the
+/// downloads' jar, so pages fetched afterwards carry the session. Exists
+/// only in builds with a web engine; see available(). Main thread only; the
+/// jar outlives the browser.
+class LoginBrowser : public QWidget {
+  Q_OBJECT
+
+ public:
+  /// False in a build without a web engine: no browser can be made.
+  static bool available();
+
+  LoginBrowser(QNetworkCookieJar& jar, QWidget* parent = nullptr);
+  ~LoginBrowser() override;
+
+  void open(const QUrl& url);
+  void stop();
+
+ private:
+  struct Engine;
+  Engine* engine_ = nullptr;  // owned by Qt parentage
+};
+
+}  // namespace parlhora
