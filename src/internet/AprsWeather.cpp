@@ -30,8 +30,8 @@ int field(QStringView rest, char16_t letter, int width, bool signedValue = false
 
 AprsWeather AprsWeather::parse(const QString& line) {
   AprsWeather w;
+  // A UI-View WXNOW line has no marker: the whole line is the report.
   const qsizetype marker = line.indexOf(u'_');
-  if (marker < 0) return w;
   QStringView rest = QStringView(line).mid(marker + 1);
   const qsizetype dot = rest.indexOf(u'.');
   if (dot >= 0) rest = rest.left(dot);

@@ -28,7 +28,10 @@ TEST(AprsReadings, WeatherStringsGiveReadingsAndCaptions) {
       // Letters where digits belong; a truncated pressure.
       {"_c2x0s0A4gxxxt7 7h5b1013", RawWindUnit::Kmh, true, true, -200, -1, 0, -1, 900, -1, 255,
        "Wind (km/h) = --", "Regen/24h (mm) = --"},
-      // No weather marker at all.
+      // A UI-View WXNOW line: no marker, the whole line is the report.
+      {"225/008g015t045r001p010P008h85b10132", RawWindUnit::Mph, true, true, (45 - 32) * 5.0 / 9,
+       8 * 1.609344, 15 * 1.609344, 2.54, 1013.2, 225, 85, "Wind (km/h) = 13", "Regen/24h (mm) = 2.5"},
+      // No weather report at all.
       {"OH2XYZ>APRS:>status text", RawWindUnit::Mph, true, true, -200, -1, 0, -1, 900, -1, 255,
        "Wind (km/h) = --", "Regen/24h (mm) = --"},
   };
