@@ -79,7 +79,7 @@ void AprsSource::resetCaptions() {
 
 void AprsSource::applySettings() {
   historyIndex_ = static_cast<int>(settings_.history.lastIndexOf(settings_.address));
-  intervalMs_ = std::clamp(settings_.refreshMinutes, 1, 60) * 60000;
+  takePeriod();
   errorText_ = settings_.errorText;
   const QString a = address();
   dataFile_ =
@@ -311,12 +311,6 @@ void AprsSource::ComboBoxPathChange(int index) {
 void AprsSource::ComboBoxTUChange(int index) {
   settings_.timeBase = index;
   clickRefreshUnlessBusy();
-}
-
-void AprsSource::SpinEditRafraichirChange(int minutes) {
-  settings_.refreshMinutes = std::clamp(minutes, 1, 60);
-  intervalMs_ = settings_.refreshMinutes * 60000;
-  if (timerActive()) restartTimer();
 }
 
 void AprsSource::SpinEditOffSetPressionChange(int steps) {

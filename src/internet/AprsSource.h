@@ -44,7 +44,6 @@ class AprsSource : public TimedSource {
   void ButtonRafraichirClick();
   void ComboBoxPathChange(int index);
   void ComboBoxTUChange(int index);
-  void SpinEditRafraichirChange(int minutes);
   void SpinEditOffSetPressionChange(int steps);
   void setRawWind(RawWindUnit unit);
   void setRawFahrenheit(bool fahrenheit);

@@ -77,7 +77,7 @@ void MetarSource::applySettings() {
   if (settings_.history.isEmpty())
     for (const QString& example : MetarAddress::examples()) settings_.history.append(example.toLocal8Bit());
   historyIndex_ = static_cast<int>(settings_.history.lastIndexOf(settings_.address));
-  intervalMs_ = std::clamp(settings_.refreshMinutes, 1, 60) * 60000;
+  takePeriod();
   errorText_ = settings_.errorText;
   const QString a = address();
   const QString local = QDir(context_.programFolder).filePath(MetarAddress::withoutComment(a));
@@ -273,12 +273,6 @@ void MetarSource::ComboBoxPathChange(int index) {
 void MetarSource::ComboBoxTUChange(int index) {
   settings_.timeBase = index;
   ButtonRafraichirClick();
-}
-
-void MetarSource::SpinEditRafraichirChange(int minutes) {
-  settings_.refreshMinutes = std::clamp(minutes, 1, 60);
-  intervalMs_ = settings_.refreshMinutes * 60000;
-  if (timerActive()) restartTimer();
 }
 
 void MetarSource::SpinEditOffSetPressionChange(int steps) {

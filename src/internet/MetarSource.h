@@ -43,7 +43,6 @@ class MetarSource : public TimedSource {
   void ButtonRafraichirClick();
   void ComboBoxPathChange(int index);
   void ComboBoxTUChange(int index);
-  void SpinEditRafraichirChange(int minutes);
   void SpinEditOffSetPressionChange(int steps);
 
   /// The decode command: takes `file` as if it had just been downloaded

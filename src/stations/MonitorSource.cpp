@@ -111,14 +111,8 @@ void MonitorSource::setStatus(const QString& text) {
 void MonitorSource::countdown(int step) { setStatus(countdownText(step)); }
 
 void MonitorSource::applySettings() {
-  intervalMs_ = std::clamp(settings_.refreshMinutes, 1, 60) * 60000;
+  takePeriod();
   showCaptions();
-}
-
-void MonitorSource::SpinEditRafraichirChange(int minutes) {
-  settings_.refreshMinutes = std::clamp(minutes, 1, 60);
-  intervalMs_ = settings_.refreshMinutes * 60000;
-  if (timerActive()) restartTimer();
 }
 
 void MonitorSource::close() {
@@ -248,7 +242,7 @@ void MonitorSource::doRefresh() {
     QString done = QStringLiteral("Weather Monitor-Lesen abgeschlossen");
     if (!time.isEmpty()) done += QStringLiteral(" (") + time + QStringLiteral(" )");
     setStatus(done);
-    intervalMs_ = std::clamp(settings_.refreshMinutes, 1, 60) * 60000;
+    takePeriod();
     restartTimer();
   }
   reading_ = false;

@@ -63,7 +63,6 @@ class MonitorSource final : public TimedSource {
   void ButtonPortClick();
   /// The user (or the chooser) picked row `row` of ListBoxPort.
   void ListBoxPortClick(int row);
-  void SpinEditRafraichirChange(int minutes);
   /// The window shows: captions get the current unit texts.
   void FormShow() { showCaptions(); }
 

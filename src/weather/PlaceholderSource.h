@@ -11,7 +11,7 @@ class PlaceholderSource final : public TimedSource {
 
  public:
   PlaceholderSource(WeatherSource id, SourceContext& context, const ReadingBoxes& boxes,
-                    const int& refreshMinutes, QObject* parent = nullptr)
+                    int& refreshMinutes, QObject* parent = nullptr)
       : TimedSource(id, context, refreshMinutes, parent), boxes_(boxes) {}
 
   const ReadingBoxes& boxes() const override { return boxes_; }

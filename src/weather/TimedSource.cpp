@@ -4,7 +4,7 @@
 
 namespace parlhora {
 
-TimedSource::TimedSource(WeatherSource id, SourceContext& context, const int& refreshMinutes, QObject* parent)
+TimedSource::TimedSource(WeatherSource id, SourceContext& context, int& refreshMinutes, QObject* parent)
     : SourceController(id, parent),
       context_(context),
       refreshMinutes_(refreshMinutes),
@@ -17,8 +17,16 @@ void TimedSource::refresh() {
   emit readingsChanged();
 }
 
+void TimedSource::takePeriod() { intervalMs_ = std::clamp(refreshMinutes_, 1, 60) * 60000; }
+
+void TimedSource::SpinEditRafraichirChange(int minutes) {
+  refreshMinutes_ = std::clamp(minutes, 1, 60);
+  takePeriod();
+  if (timerActive()) restartTimer();
+}
+
 void TimedSource::refreshNow() {
-  intervalMs_ = std::clamp(refreshMinutes_, 1, 60) * 60000;
+  takePeriod();
   refresh();
 }
 

@@ -17,7 +17,7 @@ class TimedSource : public SourceController {
 
   /// `refreshMinutes` is the window's SpinEditRafraichir, read at each
   /// "Aktualisieren".
-  TimedSource(WeatherSource id, SourceContext& context, const int& refreshMinutes, QObject* parent = nullptr);
+  TimedSource(WeatherSource id, SourceContext& context, int& refreshMinutes, QObject* parent = nullptr);
 
   void stop() override { timer_.stop(); }
   bool timerActive() const override { return timer_.isActive(); }
@@ -27,15 +27,20 @@ class TimedSource : public SourceController {
   Show pick() override;
 
   int intervalMs() const { return intervalMs_; }
+  /// SpinEditRafraichir changed: the stored period (1..60 minutes) and a
+  /// running timer take it at once.
+  void SpinEditRafraichirChange(int minutes);
 
  protected:
   /// Reads, decodes and stores; the timer is off meanwhile.
   virtual void doRefresh() = 0;
   /// Re-enables TimerMeteo with the current interval.
   void restartTimer() { timer_.start(intervalMs_); }
+  /// The interval from the window's period (settings load, "Aktualisieren").
+  void takePeriod();
 
   SourceContext& context_;
-  const int& refreshMinutes_;
+  int& refreshMinutes_;
   int intervalMs_ = kDefaultIntervalMs;
 
  private:
