@@ -4,21 +4,10 @@
 #include "internet/MetarSource.h"
 #include "platform/LogNotifier.h"
 #include "platform/VirtualClock.h"
+#include "weather/PlainNumber.h"
 #include "weather/UnitFactors.h"
 
 namespace parlhora {
-
-namespace {
-
-// C locale, no exponent, no trailing zeros.
-QString plain(double v) {
-  QString s = QString::number(v, 'f', 6);
-  while (s.endsWith(u'0')) s.chop(1);
-  if (s.endsWith(u'.')) s.chop(1);
-  return s == QLatin1String("-0") ? QStringLiteral("0") : s;
-}
-
-}  // namespace
 
 int runDecodeMetar(const QString& file, AnnouncerSettings& settings, const QString& programFolder,
                    const QString& weatherFolder, QTextStream& out, QTextStream& err) {
@@ -32,12 +21,12 @@ int runDecodeMetar(const QString& file, AnnouncerSettings& settings, const QStri
   const int status = source.refreshFromFile(file);
 
   const WeatherSnapshot& s = source.snapshot();
-  out << "TempExt=" << plain(s.TempExt) << '\n'
-      << "TRos=" << plain(s.TRos) << '\n'
-      << "TRes=" << plain(s.TRes) << '\n'
-      << "PresAtm=" << plain(s.PresAtm) << '\n'
-      << "VitVent=" << plain(s.VitVent) << '\n'
-      << "VitRafa=" << plain(s.VitRafa) << '\n'
+  out << "TempExt=" << plainNumber(s.TempExt) << '\n'
+      << "TRos=" << plainNumber(s.TRos) << '\n'
+      << "TRes=" << plainNumber(s.TRes) << '\n'
+      << "PresAtm=" << plainNumber(s.PresAtm) << '\n'
+      << "VitVent=" << plainNumber(s.VitVent) << '\n'
+      << "VitRafa=" << plainNumber(s.VitRafa) << '\n'
       << "DirVent=" << s.DirVent << '\n'
       << "HumiExt=" << int{static_cast<std::uint8_t>(s.HumiExt)} << '\n'
       << "WeatherFlags=" << int{s.WeatherFlags} << '\n';
