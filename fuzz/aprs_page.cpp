@@ -9,6 +9,7 @@
 #include "internet/AprsReadings.h"
 #include "internet/AprsReportDate.h"
 #include "internet/AprsWeather.h"
+#include "spoken_check.h"
 #include "internet/MetarPage.h"
 
 using namespace parlhora;
@@ -41,6 +42,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     Captions captions;
     AprsReadings::apply(w, {units, 0, RawWindUnit::Mph, true, true}, snap, captions);
     (void)AprsReadings::plainLine(w, snap, units);
+    fuzzcheck::speaksOnlyPieces(snap, WeatherSource::APRS, units);
   }
   (void)AprsReportDate::read(lines.mid(qMax<qsizetype>(0, lines.size() - 2)), true,
                              QDateTime::currentDateTime());

@@ -7,6 +7,7 @@
 #include "internet/MetarGroups.h"
 #include "internet/MetarReadings.h"
 #include "internet/MetarSideFiles.h"
+#include "spoken_check.h"
 
 using namespace parlhora;
 
@@ -17,6 +18,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (data[0] & 1) units.RadioButtonTfClick();
   if (data[0] & 2) units.RadioButtonPiClick();
   if (data[0] & 4) units.RadioButtonVmClick();
+  if (data[0] & 4) units.RadioButtonRiClick();
   const QString line =
       QString::fromLatin1(reinterpret_cast<const char*>(data + 1), static_cast<qsizetype>(size - 1));
   const MetarGroups g = MetarGroups::parse(line);
@@ -37,5 +39,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   // Direction, speed, gust, temperature, rain, humidity, pressure: fixed widths.
   if (uiview.size() != 4 + 3 + 4 + 4 + 12 + 3 + 6) std::abort();
   MetarSideFiles::plainLine(g, captions, snap, units);
+  fuzzcheck::speaksOnlyPieces(snap, WeatherSource::METAR, units);
   return 0;
 }

@@ -19,7 +19,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   for (const UnitFactors& units : {UnitFactors{}, fuzzcheck::imperial()}) {
     StationReading reading;
     if (Pro2Reading::evaluate(*window, QDate(2024, 2, 1), StationParams{units}, reading))
-      fuzzcheck::sound(reading);
+      fuzzcheck::sound(reading, WeatherSource::PRO2, units);
   }
   return 0;
 }

@@ -21,7 +21,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     params.absolutePressure = size % 2 == 0;
     StationReading reading;
     W23Reading::evaluate(*window, params, reading);
-    fuzzcheck::sound(reading);
+    fuzzcheck::sound(reading, WeatherSource::W23, units);
   }
   return 0;
 }

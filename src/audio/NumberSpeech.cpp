@@ -2,19 +2,12 @@
 
 #include <cmath>
 #include <cstdlib>
-#include <limits>
+
+#include "weather/HalfEven.h"
 
 namespace parlhora {
 
-int NumberSpeech::roundHalfEven(double value) {
-  if (std::isnan(value)) return 0;
-  constexpr double lo = std::numeric_limits<int>::min();
-  constexpr double hi = std::numeric_limits<int>::max();
-  if (value <= lo) return std::numeric_limits<int>::min();
-  if (value >= hi) return std::numeric_limits<int>::max();
-  // The default floating-point environment rounds to nearest, ties to even.
-  return static_cast<int>(std::nearbyint(value));
-}
+int NumberSpeech::roundHalfEven(double value) { return HalfEven::round(value); }
 
 QString NumberSpeech::number(int value) {
   const long long magnitude = std::llabs(static_cast<long long>(value));
@@ -48,12 +41,9 @@ QStringList NumberSpeech::temperature(int t) {
   return pieces;
 }
 
-QStringList NumberSpeech::feltTemperature(int t) {
-  QStringList pieces;
-  if (t < 0) pieces << QStringLiteral("son_minus");
-  pieces << number(t) << QStringLiteral("son_degrees");
-  return pieces;
-}
+// The Fahrenheit window of the felt temperature reaches -103 ... 140, past
+// the last plain number piece: it is spoken as a temperature.
+QStringList NumberSpeech::feltTemperature(int t) { return temperature(t); }
 
 QStringList NumberSpeech::speed(int v, double windFactor) {
   if (v == 0) return {QStringLiteral("son_null")};

@@ -18,7 +18,7 @@ class NumberSpeech {
   /// Inside/outside temperature: optional "son_minus", 100 as "son100",
   /// 101.. as "son100_and" + remainder, then "son_degrees".
   static QStringList temperature(int t);
-  /// Felt temperature: optional "son_minus", "son" + |t|, "son_degrees".
+  /// Felt temperature: as the temperature (|t| of 100 and more included).
   static QStringList feltTemperature(int t);
   /// Wind or gust: 0 is "son_null" without a unit; the unit is "son_mph"
   /// when `windFactor` is not exactly 1, else "son_kmh".

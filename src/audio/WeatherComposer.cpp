@@ -140,14 +140,11 @@ QList<SpeechItem> WeatherComposer::compose(const SourceController& source) const
     out.append({kTendencyPauseMs, words[s.PreTend]});
   }
 
-  // 5, 6: wind and gust. The direction needs a wind of at least 1 whether
-  // or not the wind itself is spoken.
-  int wind = -1;
-  if (taken(s.VitVent)) {
-    const int v = rounded(s.VitVent);
-    if (ValidityLimits::wind(v, u)) wind = v;
-  }
-  if (box.vitVent && wind >= 0) item(out, kItemPauseMs, "son_wind", NumberSpeech::speed(wind, u.UnitVentFactor));
+  // 5, 6: wind and gust. The direction needs a rounded wind of at least 1,
+  // whatever the wind's own box and window say.
+  const int wind = taken(s.VitVent) ? rounded(s.VitVent) : -1;
+  if (box.vitVent && ValidityLimits::wind(wind, u))
+    item(out, kItemPauseMs, "son_wind", NumberSpeech::speed(wind, u.UnitVentFactor));
   if (box.vitRafa && taken(s.VitRafa)) {
     const int g = rounded(s.VitRafa);
     if (ValidityLimits::gust(g, u)) item(out, kItemPauseMs, "son_gust", NumberSpeech::speed(g, u.UnitVentFactor));

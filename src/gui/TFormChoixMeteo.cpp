@@ -2,6 +2,7 @@
 
 #include "app/WeatherService.h"
 #include "ui_TFormChoixMeteo.h"
+#include "weather/HalfEven.h"
 
 namespace parlhora {
 
@@ -39,8 +40,8 @@ void TFormChoixMeteo::showChoice() { button(weather_.chosen())->setChecked(true)
 
 void TFormChoixMeteo::showCentredOn(const QWidget& main) {
   const QRect frame = main.geometry();
-  move(frame.left() + qRound(frame.width() / 2.0) - qRound(width() / 2.0),
-       frame.top() + qRound(frame.height() / 2.0) - qRound(height() / 2.0));
+  move(frame.left() + HalfEven::round(frame.width() / 2.0) - HalfEven::round(width() / 2.0),
+       frame.top() + HalfEven::round(frame.height() / 2.0) - HalfEven::round(height() / 2.0));
   show();
   raise();
 }

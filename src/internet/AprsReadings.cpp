@@ -3,12 +3,13 @@
 #include <cmath>
 
 #include "internet/MetarReadings.h"
+#include "weather/HalfEven.h"
 
 namespace parlhora {
 
 namespace {
 
-constexpr double kMissingTemperature = -200;
+constexpr double kMissingTemperature = WeatherSnapshot::kNoTemperature;
 constexpr int kMissing = AprsWeather::kMissing;
 
 QString temperatureWord(const UnitFactors& u, const char* word) {
@@ -35,14 +36,14 @@ double kmh(int raw, RawWindUnit unit) {
 void applyWind(const AprsWeather& w, const AprsReadings::Options& o, WeatherSnapshot& snap, Captions& c) {
   const UnitFactors& u = o.units;
   if (w.gust == kMissing) {
-    snap.VitRafa = 0;
+    snap.VitRafa = WeatherSnapshot::kNoGust;
     c.set("CheckBoxRafa", windWord(u, "Böen") + "--");
   } else {
     snap.VitRafa = u.wind(kmh(w.gust, o.rawWind));
     c.set("CheckBoxRafa", windWord(u, "Böen") + u.windText(snap.VitRafa));
   }
-  snap.VitVent = -1;
-  snap.DirVent = -1;
+  snap.VitVent = WeatherSnapshot::kNoWind;
+  snap.DirVent = WeatherSnapshot::kNoDirection;
   c.set("CheckBoxVent", windWord(u, "Wind") + "--");
   c.set("CheckBoxDire", QStringLiteral("Richtung (°) = --"));
   if (w.speed != kMissing && w.speed >= 0) {
@@ -56,8 +57,10 @@ void applyWind(const AprsWeather& w, const AprsReadings::Options& o, WeatherSnap
 }
 
 void applyDewPoint(const UnitFactors& u, WeatherSnapshot& snap, Captions& c) {
-  const bool known = !c.red("CheckBoxText") && snap.HumiExt != -1 && snap.TempExt != kMissingTemperature;
+  const bool known = !c.red("CheckBoxText") && snap.HumiExt != WeatherSnapshot::kNoHumidity &&
+                     snap.TempExt != kMissingTemperature;
   if (!known) {
+    snap.TRos = kMissingTemperature;
     c.set("LabelTros", QStringLiteral("Taupunkt (%1) = --").arg(u.UnitTempText));
     return;
   }
@@ -90,7 +93,7 @@ void AprsReadings::apply(const AprsWeather& w, const Options& o, WeatherSnapshot
   }
 
   if (w.rain24h == kMissing || w.rain24h < 0) {
-    snap.Pluie = -1;
+    snap.Pluie = WeatherSnapshot::kNoRain;
     c.set("CheckBoxPluie", rainWord(u) + "--");
   } else {
     snap.Pluie = u.rain(o.rawInch ? w.rain24h * 25.4 / 100 : w.rain24h);
@@ -98,7 +101,7 @@ void AprsReadings::apply(const AprsWeather& w, const Options& o, WeatherSnapshot
   }
 
   if (w.humidity == kMissing) {
-    snap.HumiExt = -1;  // 255 as a byte
+    snap.HumiExt = WeatherSnapshot::kNoHumidity;
     c.set("CheckBoxHumiExt", QStringLiteral("Feuchte (%) = --"));
   } else {
     snap.HumiExt = static_cast<std::int8_t>(static_cast<std::uint8_t>(w.humidity));
@@ -106,7 +109,7 @@ void AprsReadings::apply(const AprsWeather& w, const Options& o, WeatherSnapshot
   }
 
   if (w.pressure == kMissing) {
-    snap.PresAtm = 900 * u.UnitPresFactor;
+    snap.PresAtm = WeatherSnapshot::noPressure(u.UnitPresFactor);
     c.set("CheckBoxPatm", pressureWord(u) + "--");
   } else {
     snap.PresAtm = u.pressureTrim(o.pressureOffset) + w.pressure / 10.0 * u.UnitPresFactor;
@@ -119,11 +122,12 @@ void AprsReadings::apply(const AprsWeather& w, const Options& o, WeatherSnapshot
 }
 
 QString AprsReadings::plainLine(const AprsWeather& w, const WeatherSnapshot& snap, const UnitFactors& u) {
-  auto celsius = [&u](double t) { return std::lrint((t - u.UnitTempOffset) / u.UnitTempFactor); };
+  auto celsius = [&u](double t) { return HalfEven::round((t - u.UnitTempOffset) / u.UnitTempFactor); };
   QString s;
   if (snap.TempExt != kMissingTemperature) s += QStringLiteral(" TEMP %1C").arg(celsius(snap.TempExt));
-  if (w.pressure != kMissing) s += QStringLiteral(" = QNH %1hPa").arg(std::lrint(w.pressure / 10.0));
-  if (snap.VitVent >= 0) s += QStringLiteral(" = WS %1kmh").arg(std::lrint(snap.VitVent / u.UnitVentFactor));
+  if (w.pressure != kMissing) s += QStringLiteral(" = QNH %1hPa").arg(HalfEven::round(w.pressure / 10.0));
+  if (snap.VitVent >= 0)
+    s += QStringLiteral(" = WS %1kmh").arg(HalfEven::round(snap.VitVent / u.UnitVentFactor));
   if (snap.TRes != kMissingTemperature) s += QStringLiteral(" = WCT %1C").arg(celsius(snap.TRes));
   if (snap.HumiExt != -1) s += QStringLiteral(" = HUM %1").arg(static_cast<std::uint8_t>(snap.HumiExt));
   s += u' ';

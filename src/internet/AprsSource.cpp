@@ -216,11 +216,12 @@ void AprsSource::decodeDataFile() {
     return;
   }
   const QStringList lines = nonEmptyTail(file);
-  if (lines.isEmpty()) return;
-  const AprsWeather w = AprsWeather::parse(lines.last());
+  const AprsWeather w = lines.isEmpty() ? AprsWeather{} : AprsWeather::parse(lines.last());
   const AprsReadings::Options options{context_.units, settings_.pressureOffset, settings_.rawWind,
                                       settings_.rawFahrenheit, settings_.rawInch};
   AprsReadings::apply(w, options, snapshot_, captions_);
+  // A file without a report took no reading: all are absent now.
+  if (lines.isEmpty()) return;
 
   const QDateTime written = QFileInfo(file).lastModified();
   if (written.isValid()) companions_.raiseDataTime(MetarReportTime::dayCount(written));

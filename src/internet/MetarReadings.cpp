@@ -2,13 +2,14 @@
 
 #include <cmath>
 
+#include "weather/HalfEven.h"
 #include "weather/ValidityLimits.h"
 
 namespace parlhora {
 
 namespace {
 
-constexpr double kMissingTemperature = -200;
+constexpr double kMissingTemperature = WeatherSnapshot::kNoTemperature;
 constexpr auto kNone = "--";
 
 QString temperatureWord(const UnitFactors& u, const char* word) {
@@ -37,11 +38,11 @@ void applyWind(const MetarGroups& g, const UnitFactors& u, WeatherSnapshot& snap
     snap.VitRafa = g.speedFactor * g.gust * u.UnitVentFactor;
     captions.set("CheckBoxRafa", windWord(u, "Böen") + u.windText(snap.VitRafa));
   } else {
-    snap.VitRafa = 0;
+    snap.VitRafa = WeatherSnapshot::kNoGust;
     captions.set("CheckBoxRafa", windWord(u, "Böen") + kNone);
   }
-  snap.VitVent = -1;
-  snap.DirVent = -1;
+  snap.VitVent = WeatherSnapshot::kNoWind;
+  snap.DirVent = WeatherSnapshot::kNoDirection;
   captions.set("CheckBoxVent", windWord(u, "Wind") + kNone);
   captions.set("CheckBoxDire", QStringLiteral("Richtung (°) = --"));
   if (g.speed >= 0 && g.speedFactor != 0) {
@@ -98,9 +99,9 @@ void applyHumidity(const MetarGroups& g, WeatherSnapshot& snap, Captions& captio
   // The formula is for °C; the report's own values are, whatever is shown.
   const double t = g.temperature, td = g.dewPoint;
   const double rh = 100 * std::exp(17.625 * td / (243.04 + td)) / std::exp(17.625 * t / (243.04 + t));
-  const double rounded = std::nearbyint(rh);  // halves to even
+  const double rounded = HalfEven::nearest(rh);
   if (!(rounded >= 0)) {
-    snap.HumiExt = -1;  // 255 as a byte
+    snap.HumiExt = WeatherSnapshot::kNoHumidity;
     captions.set("CheckBoxHumiExt", QStringLiteral("Feuchte (%) = --"));
     return;
   }
@@ -161,7 +162,7 @@ std::optional<MetarReportTime> MetarReadings::apply(const MetarGroups& g, const 
     snap.PresAtm = u.pressureTrim(o.pressureOffset) + g.pressureGroup * g.pressureFactor * u.UnitPresFactor;
     captions.set("CheckBoxPatm", pressureWord(u) + u.pressureText(snap.PresAtm));
   } else {
-    snap.PresAtm = 900 * u.UnitPresFactor;
+    snap.PresAtm = WeatherSnapshot::noPressure(u.UnitPresFactor);
     captions.set("CheckBoxPatm", pressureWord(u) + kNone);
   }
 
@@ -173,6 +174,7 @@ std::optional<MetarReportTime> MetarReadings::apply(const MetarGroups& g, const 
     snap.TRos = u.temperature(g.dewPoint);
     captions.set("LabelTros", dewWord + u.temperatureText(snap.TRos));
   } else {
+    snap.TRos = kMissingTemperature;
     captions.set("LabelTros", dewWord + kNone);
   }
 
@@ -182,7 +184,7 @@ std::optional<MetarReportTime> MetarReadings::apply(const MetarGroups& g, const 
   if (dewKnown) {
     applyHumidity(g, snap, captions);
   } else {
-    snap.HumiExt = -1;
+    snap.HumiExt = WeatherSnapshot::kNoHumidity;
     captions.set("CheckBoxHumiExt", QStringLiteral("Feuchte (%) = --"));
   }
 

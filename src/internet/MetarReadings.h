@@ -22,9 +22,9 @@ class MetarReadings {
     QDateTime now;           // local wall time with its zone
   };
 
-  /// Writes every reading but the dew point and the report time, which keep
-  /// their last value when the report lacks them. Returns the report time
-  /// when one was decoded.
+  /// Writes every reading; one the report lacks is absent (the report time
+  /// alone keeps its last value). Returns the report time when one was
+  /// decoded.
   static std::optional<MetarReportTime> apply(const MetarGroups& g, const Options& o, WeatherSnapshot& snap,
                                               SnapshotCompanions& companions, Captions& captions);
 

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "platform/Notifier.h"
+#include "weather/HalfEven.h"
 #include "weather/UnitFactors.h"
 
 namespace parlhora {
@@ -23,7 +24,7 @@ QString field(long v, int width) {
   return digits(std::min(v, max - 1), width);
 }
 
-long nearest(double v) { return std::lrint(v); }  // halves to even
+long nearest(double v) { return HalfEven::round(v); }
 
 bool windKnown(const MetarGroups& g, int value) { return value >= 0 && g.speedFactor != 0; }
 

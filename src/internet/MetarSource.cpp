@@ -191,11 +191,12 @@ void MetarSource::decodeDataFile() {
   QFile file(dataFile_);
   if (!file.open(QIODevice::ReadOnly)) return;
   const QString line = lastReportLine(file);
-  if (line.isEmpty()) return;
   const MetarGroups groups = MetarGroups::parse(line);
   const MetarReadings::Options options{context_.units, settings_.pressureOffset, settings_.timeBase == 1,
                                        context_.clock.now()};
   const auto time = MetarReadings::apply(groups, options, snapshot_, companions_, captions_);
+  // A file without a report took no reading: all are absent now.
+  if (line.isEmpty()) return;
   if (time) stamp_ = MetarReportTime::uiviewStamp(time->local);
   MetarSideFiles::write(context_.programFolder, context_.weatherFolder, stamp_,
                         MetarSideFiles::uiviewWeather(groups, captions_, snapshot_),

@@ -37,7 +37,9 @@ void HistoryFileController::doRefresh() {
   ReadingWriter::pressureLabels(captions_, context_.units);
   QString file = companions_.FileName;
   if (file.isEmpty() || StationFile::missing(file)) return;
-  StationReading reading{snapshot_, captions_, companions_.DataTime};
+  // Every reading this refresh does not take is absent, never the last one.
+  StationReading reading{WeatherSnapshot::absent(context_.units.UnitPresFactor), captions_,
+                         companions_.DataTime};
   const bool ok = readFile(file, reading);
   if (file != companions_.FileName) setFile(file);
   if (!ok) {

@@ -8,6 +8,7 @@
 
 #include "platform/Clock.h"
 #include "serial/PortList.h"
+#include "weather/HalfEven.h"
 #include "weather/SourceContext.h"
 #include "weather/UnitFactors.h"
 #include "weather/ValidityLimits.h"
@@ -15,7 +16,6 @@
 namespace parlhora {
 namespace {
 
-constexpr double kNoValue = std::numeric_limits<double>::quiet_NaN();
 constexpr double kKmhPerMph = 1.609344;
 constexpr double kInHgPerHpa = 0.02953;
 const QString kAbsent = QStringLiteral("---");
@@ -44,8 +44,10 @@ QString trendText(int trend) {
       return QStringLiteral("Trend : steigend");
     case 2:
       return QStringLiteral("Trend : fallend");
-    default:
+    case 0:
       return QStringLiteral("Trend : stetig");
+    default:
+      return QStringLiteral("Trend : ") + kAbsent;
   }
 }
 
@@ -57,7 +59,10 @@ QString stationDevicePath(const QString& name, const QString& devDir) {
   return PortList::devicePath(name, devDir);
 }
 
-QString whole(double value) { return std::isfinite(value) ? QString::number(std::lround(value)) : kAbsent; }
+// A reading the station did not give is "---" in the hourly line, never -200.
+QString whole(double value, double absent = std::numeric_limits<double>::quiet_NaN()) {
+  return std::isfinite(value) && value != absent ? QString::number(HalfEven::round(value)) : kAbsent;
+}
 
 }  // namespace
 
@@ -168,9 +173,9 @@ void MonitorSource::openConfiguredPort() {
   const QString device = stationDevicePath(name, wiring_.devDir);
   QString reason;
   if (device.isEmpty())
-    reason = QStringLiteral("no such port");
+    reason = QStringLiteral("fehlt");
   else if (samePortAsMain(device))
-    reason = QStringLiteral("in use as the transmitter port");
+    reason = QStringLiteral("belegt als Sender-Port");
   else if (!link_.openCommPort(device, station::kBaud))
     reason = link_.lastError();
   if (!reason.isEmpty()) {
@@ -254,7 +259,9 @@ void MonitorSource::doRefresh() {
 }
 
 void MonitorSource::stationFault() {
-  if (online_) context_.logLine(QStringLiteral("Fehler: Weather Monitor: ") + link_.lastError());
+  QString cause = faultCause_.isEmpty() ? link_.lastError() : faultCause_;
+  if (cause.isEmpty()) cause = QStringLiteral("keine Antwort");
+  if (online_) context_.logLine(QStringLiteral("Fehler: Weather Monitor: ") + cause);
   online_ = false;
   setStatus(QStringLiteral("Fehler: Weather Monitor"));
   // The station may come back: keep polling.
@@ -262,12 +269,20 @@ void MonitorSource::stationFault() {
 }
 
 bool MonitorSource::readInsideTemp() {
+  faultCause_.clear();
   const auto answer = link_.insideTemp();
-  if (!answer.answered || !answer.value) return false;
+  if (!answer.answered) return false;
+  if (!answer.value) {
+    faultCause_ = QStringLiteral("kein Wert für Innentemperatur");
+    return false;
+  }
   const double t = temperature(*answer.value);
   const UnitFactors& u = context_.units;
   // An inside reading this low means the console is not measuring.
-  if (t < -70 * u.UnitTempFactor + u.UnitTempOffset) return false;
+  if (t < -70 * u.UnitTempFactor + u.UnitTempOffset) {
+    faultCause_ = QStringLiteral("Innentemperatur unmöglich");
+    return false;
+  }
   online_ = true;
   snapshot_.TempInt = t;
   show("CheckBoxTint", u.temperatureText(t), !ValidityLimits::temperature(t, u));
@@ -278,7 +293,7 @@ bool MonitorSource::readOutsideTemp() {
   const auto answer = link_.outsideTemp();
   if (!answer.answered) return false;
   const UnitFactors& u = context_.units;
-  snapshot_.TempExt = answer.value ? temperature(*answer.value) : kNoValue;
+  snapshot_.TempExt = answer.value ? temperature(*answer.value) : WeatherSnapshot::kNoTemperature;
   show("CheckBoxText", answer.value ? u.temperatureText(snapshot_.TempExt) : kAbsent,
        !ValidityLimits::temperature(snapshot_.TempExt, u));
   return true;
@@ -288,7 +303,7 @@ bool MonitorSource::readBarometer() {
   const auto answer = link_.barometer();
   if (!answer.answered) return false;
   const UnitFactors& u = context_.units;
-  double p = kNoValue;
+  double p = WeatherSnapshot::noPressure(u.UnitPresFactor);
   if (answer.value) p = u.inHg() ? *answer.value : *answer.value / kInHgPerHpa;
   snapshot_.PresAtm = p;
   show("CheckBoxPatm", answer.value ? u.pressureText(p) : kAbsent, !ValidityLimits::pressure(p, u));
@@ -298,11 +313,9 @@ bool MonitorSource::readBarometer() {
 bool MonitorSource::readTrend() {
   const auto answer = link_.barometerTrend();
   if (!answer.answered) return false;
-  // An unknown tendency keeps the last one rather than claiming "steady".
-  if (answer.value) {
-    snapshot_.PreTend = static_cast<std::uint8_t>(*answer.value);
-    show("CheckBoxtend", trendText(*answer.value), false);
-  }
+  // An unknown tendency is absent: neither the last one nor "steady".
+  snapshot_.PreTend = answer.value ? static_cast<std::uint8_t>(*answer.value) : WeatherSnapshot::kNoTendency;
+  show("CheckBoxtend", trendText(answer.value.value_or(-1)), false);
   return true;
 }
 
@@ -311,9 +324,9 @@ bool MonitorSource::readWind() {
   if (!answer.answered) return false;
   const UnitFactors& u = context_.units;
   const auto inUserUnit = [&u](double mph) { return u.mph() ? mph : mph * kKmhPerMph; };
-  const double v = answer.value ? inUserUnit(*answer.value) : kNoValue;
+  const double v = answer.value ? inUserUnit(*answer.value) : WeatherSnapshot::kNoWind;
   snapshot_.VitVent = v;
-  const bool good = ValidityLimits::wind(v, u);
+  const bool good = answer.value && ValidityLimits::wind(v, u);
   if (good) gusts_.add(*answer.value);
   show("CheckBoxVent", answer.value ? u.windText(v) : kAbsent, !good);
   snapshot_.VitRafa = inUserUnit(gusts_.gustMph());
@@ -328,6 +341,8 @@ bool MonitorSource::readDirection() {
     snapshot_.DirVent = *answer.value & 0x8FFF;
     show("CheckBoxDire", QString::number(snapshot_.DirVent), false);
   } else {
+    // No vane reading: absent, never the last direction or north.
+    snapshot_.DirVent = WeatherSnapshot::kNoDirection;
     show("CheckBoxDire", kAbsent, true);
   }
   return true;
@@ -339,9 +354,12 @@ bool MonitorSource::hourlyLog(int /*hour*/, int minute) {
   if (minute != 0 || !online_ || !settings_.hourlyLog) return false;
   if (!wiring_.chosen || !wiring_.chosen()) return false;
   const WeatherSnapshot& s = snapshot_;
-  context_.logLine(QStringLiteral("Meteo MonII") + " Tinn=" + whole(s.TempInt) + " Taus=" + whole(s.TempExt) +
-                   " Datm=" + whole(s.PresAtm) + " Wind=" + whole(s.VitVent) + QStringLiteral(" Böen=") +
-                   whole(s.VitRafa) + " Richtung=" + QString::number(s.DirVent));
+  const double t = WeatherSnapshot::kNoTemperature;
+  context_.logLine(QStringLiteral("Meteo MonII") + " Tinn=" + whole(s.TempInt, t) +
+                   " Taus=" + whole(s.TempExt, t) +
+                   " Datm=" + whole(s.PresAtm, WeatherSnapshot::noPressure(context_.units.UnitPresFactor)) +
+                   " Wind=" + whole(s.VitVent, WeatherSnapshot::kNoWind) + QStringLiteral(" Böen=") +
+                   whole(s.VitRafa) + " Richtung=" + whole(s.DirVent, WeatherSnapshot::kNoDirection));
   return true;
 }
 

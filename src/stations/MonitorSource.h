@@ -119,6 +119,7 @@ class MonitorSource final : public TimedSource {
   bool reading_ = false;
   bool refreshAgain_ = false;
   unsigned generation_ = 0;
+  QString faultCause_;  // why the inside reading failed, when the station answered
 };
 
 }  // namespace parlhora

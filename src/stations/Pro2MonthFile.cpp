@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "stations/TailReader.h"
+#include "weather/HalfEven.h"
 
 namespace parlhora {
 
@@ -38,7 +39,7 @@ std::optional<Pro2Window> Pro2MonthFile::read(QIODevice& device) {
   w.newest = Pro2Record::decode(file.record(newest));
   const int n = w.newest.interval;
 
-  const std::int64_t hourBack = n != 0 ? newest - std::lround(60.0 / n) : 0;
+  const std::int64_t hourBack = n != 0 ? newest - HalfEven::round(60.0 / n) : 0;
   if (hourBack > 0) {
     for (std::int64_t i = hourBack; i >= 0; --i) {
       const char* p = file.record(i);
@@ -50,7 +51,7 @@ std::optional<Pro2Window> Pro2MonthFile::read(QIODevice& device) {
     }
   }
 
-  const long wanted = n != 0 ? std::lround(1440.0 / n) - 1 : 1;
+  const long wanted = n != 0 ? HalfEven::round(1440.0 / n) - 1 : 1;
   w.rainWords.append(w.newest.rainWord);
   for (std::int64_t i = newest - 1; i >= 0 && w.rainWords.size() < wanted; --i) {
     const char* p = file.record(i);

@@ -5,6 +5,7 @@
 
 #include "stations/ReadingWriter.h"
 #include "stations/StationTime.h"
+#include "weather/HalfEven.h"
 #include "weather/ValidityLimits.h"
 
 namespace parlhora {
@@ -58,13 +59,15 @@ bool Pro2Reading::evaluate(const Pro2Window& w, QDate month, const StationParams
     std::optional<double> change;
     if (w.hourBackBarometer) change = u.pressure(hectopascal(r.barometer - *w.hourBackBarometer));
     out.tendency(change, p.tendThreshold, QStringLiteral("steigend"));
+  } else {
+    out.tendencyMissing();
   }
 
   const bool windGood = out.wind(r.windAverage / 10.0 * kMphToKmh);
   s.VitRafa = u.wind(r.windHigh / 10.0 * kMphToKmh);
   out.gustCaption(!ValidityLimits::wind(s.VitRafa, u));
 
-  const auto degrees = std::int32_t(std::lround(r.directionCode * 22.5));
+  const std::int32_t degrees = HalfEven::round(r.directionCode * 22.5);
   if (degrees > 359)
     out.directionMissing();
   else

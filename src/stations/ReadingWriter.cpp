@@ -4,16 +4,23 @@
 #include <cmath>
 
 #include "stations/StationTime.h"
+#include "weather/HalfEven.h"
 #include "weather/ValidityLimits.h"
 
 namespace parlhora {
 
 namespace {
 
-// The snapshot keeps humidity in a signed byte; a garbled value must not
-// wrap into a plausible one.
+// The range is checked on the value read; only a good one is rounded into
+// the snapshot's byte, so 100.4 % is red and never spoken as 100.
 std::int8_t humidityByte(double percent) {
-  return std::int8_t(std::clamp(std::round(percent), -128.0, 127.0));
+  if (!ValidityLimits::humidity(percent)) return WeatherSnapshot::kNoHumidity;
+  return static_cast<std::int8_t>(HalfEven::round(percent));
+}
+
+// The value read, not the byte: 150 % shows as 150, not clamped.
+QString humidityText(double percent) {
+  return std::isfinite(percent) ? QString::number(percent, 'f', 0) : QStringLiteral("--");
 }
 
 }  // namespace
@@ -72,6 +79,11 @@ void ReadingWriter::tendency(std::optional<double> change, double thresholdHpa, 
   r_.captions.set(QStringLiteral("CheckBoxTend"), QStringLiteral("Trend : ") + word);
 }
 
+void ReadingWriter::tendencyMissing() {
+  r_.snapshot.PreTend = WeatherSnapshot::kNoTendency;
+  r_.captions.set(QStringLiteral("CheckBoxTend"), QStringLiteral("Trend : --"));
+}
+
 bool ReadingWriter::wind(double kmh) {
   r_.snapshot.VitVent = u_.wind(kmh);
   const bool good = ValidityLimits::wind(r_.snapshot.VitVent, u_);
@@ -96,28 +108,28 @@ void ReadingWriter::direction(std::int32_t degrees) {
 }
 
 void ReadingWriter::directionMissing() {
-  r_.snapshot.DirVent = -1;
+  r_.snapshot.DirVent = WeatherSnapshot::kNoDirection;
   r_.captions.set(QStringLiteral("CheckBoxDire"), QStringLiteral("Richtung (°) = --"));
 }
 
 void ReadingWriter::humidityIn(double percent) {
   r_.snapshot.HumInt = humidityByte(percent);
   r_.captions.set(QStringLiteral("LabelHumInt"),
-                  QStringLiteral("Innenfeuchte (%) = ") + QString::number(r_.snapshot.HumInt),
-                  !ValidityLimits::humidity(r_.snapshot.HumInt));
+                  QStringLiteral("Innenfeuchte (%) = ") + humidityText(percent),
+                  !ValidityLimits::humidity(percent));
 }
 
 void ReadingWriter::humidityOut(double percent) {
+  humidityOutRead_ = percent;
   r_.snapshot.HumiExt = humidityByte(percent);
-  r_.captions.set(QStringLiteral("CheckBoxHumiExt"),
-                  QStringLiteral("Feuchte (%) = ") + QString::number(r_.snapshot.HumiExt),
-                  !ValidityLimits::humidity(r_.snapshot.HumiExt));
+  r_.captions.set(QStringLiteral("CheckBoxHumiExt"), QStringLiteral("Feuchte (%) = ") + humidityText(percent),
+                  !ValidityLimits::humidity(percent));
 }
 
 void ReadingWriter::rain(double mm) {
   const QString head = QStringLiteral("Regen/24h (") + u_.UnitPluieText + QStringLiteral(") = ");
   if (!(mm >= 0) || !std::isfinite(mm)) {
-    r_.snapshot.Pluie = -1;
+    r_.snapshot.Pluie = WeatherSnapshot::kNoRain;
     r_.captions.set(QStringLiteral("CheckBoxPluie"), head + QStringLiteral("--"));
     return;
   }
@@ -128,7 +140,7 @@ void ReadingWriter::rain(double mm) {
 void ReadingWriter::felt(bool missing) {
   const QString head = QStringLiteral("gefühlt ") + tempUnit();
   if (missing) {
-    r_.snapshot.TRes = -200;
+    r_.snapshot.TRes = WeatherSnapshot::kNoTemperature;
     r_.captions.set(QStringLiteral("CheckBoxTRes"), head + QStringLiteral("--"));
     return;
   }
@@ -142,11 +154,12 @@ void ReadingWriter::felt(bool missing) {
 void ReadingWriter::dewPoint(bool missing) {
   const QString head = QStringLiteral("Taupunkt ") + tempUnit();
   // A humidity outside 0..100 has no real root; it is missing, not NaN.
-  if (missing || !ValidityLimits::humidity(r_.snapshot.HumiExt)) {
+  if (missing || !ValidityLimits::humidity(humidityOutRead_)) {
+    r_.snapshot.TRos = WeatherSnapshot::kNoTemperature;
     r_.captions.set(QStringLiteral("LabelTros"), head + QStringLiteral("--"));
     return;
   }
-  const double h = r_.snapshot.HumiExt / 100.0;
+  const double h = humidityOutRead_ / 100.0;
   const double tc = u_.fahrenheit() ? (r_.snapshot.TempExt - 32) / 1.8 : r_.snapshot.TempExt;
   const double td = std::pow(h, 0.125) * (112 + 0.9 * tc) + 0.1 * tc - 112;
   r_.snapshot.TRos = u_.fahrenheit() ? td * 1.8 + 32 : td;

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <cstdint>
+#include <limits>
 #include <optional>
 
 #include "stations/StationReading.h"
@@ -27,18 +28,23 @@ class ReadingWriter {
   /// The tendency from the pressure change over the last hour in the user's
   /// unit (none = steady); `risingText` differs between stations.
   void tendency(std::optional<double> change, double thresholdHpa, const QString& risingText);
+  /// No tendency taken (the pressure is red): absent, "Trend : --".
+  void tendencyMissing();
   bool wind(double kmh);
   /// The gust caption; VitRafa already holds the value.
   void gustCaption(bool red);
   void direction(std::int32_t degrees);
   void directionMissing();
+  /// Humidities as read: the range and the caption take that value, the
+  /// snapshot its rounding, or absent when it lies outside 0..100.
   void humidityIn(double percent);
   void humidityOut(double percent);
   /// Rain of 24 hours in mm; a negative or NaN total is missing ("--", -1).
   void rain(double mm);
   /// Wind chill from TempExt and VitVent, or missing ("--", -200).
   void felt(bool missing);
-  /// Dew point from TempExt and HumiExt, or missing ("--").
+  /// Dew point from TempExt and the outside humidity read, or missing
+  /// ("--", -200).
   void dewPoint(bool missing);
 
   WeatherSnapshot& snapshot() { return r_.snapshot; }
@@ -48,6 +54,7 @@ class ReadingWriter {
 
   StationReading& r_;
   const UnitFactors& u_;
+  double humidityOutRead_ = std::numeric_limits<double>::quiet_NaN();
 };
 
 }  // namespace parlhora

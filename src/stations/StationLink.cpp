@@ -53,7 +53,7 @@ bool StationLink::fail(const QString& reason) {
 }
 
 bool StationLink::portReady() {
-  if (device_.isEmpty()) return fail(QStringLiteral("no port"));
+  if (device_.isEmpty()) return fail(QStringLiteral("kein Port"));
   if (port_.isOpen()) return true;
   // The adapter or the station came back under the same name.
   calibration_.reset();
@@ -69,12 +69,12 @@ std::optional<char> StationLink::receiveByte(std::int64_t deadline) {
 
 bool StationLink::receive(QByteArray& into, int size, std::int64_t deadline) {
   while (into.size() < size) {
-    if (clock_.monotonicMs() >= deadline) return fail(QStringLiteral("no answer"));
+    if (clock_.monotonicMs() >= deadline) return fail(QStringLiteral("keine Antwort"));
     // A short wait on the line itself as well as on the clock: on a virtual
     // clock (a dry run) the deadline would otherwise pass before a real
     // station at 2400 baud could answer.
     const auto chunk = port_.read(static_cast<int>(size - into.size()), kLineWaitMs);
-    if (!chunk) return fail(QStringLiteral("port lost"));
+    if (!chunk) return fail(QStringLiteral("Port verloren"));
     into += *chunk;
     if (chunk->isEmpty()) clock_.waitMs(kPollMs);
   }
@@ -82,16 +82,16 @@ bool StationLink::receive(QByteArray& into, int size, std::int64_t deadline) {
 }
 
 bool StationLink::sendAndAwaitAck(const QByteArray& command, std::int64_t deadline) {
-  if (!port_.write(command)) return fail(QStringLiteral("write failed"));
+  if (!port_.write(command)) return fail(QStringLiteral("Senden misslungen"));
   // Whatever comes before the ACK is the rest of an earlier, abandoned
   // answer; more than that is a line full of noise.
   for (int skipped = 0; skipped <= kMaxSkipped; ++skipped) {
     const auto byte = receiveByte(deadline);
     if (!byte) return false;
     if (*byte == kAck) return true;
-    if (*byte == kNak) return fail(QStringLiteral("command refused"));
+    if (*byte == kNak) return fail(QStringLiteral("Befehl abgelehnt"));
   }
-  return fail(QStringLiteral("garbled answer"));
+  return fail(QStringLiteral("Antwort unlesbar"));
 }
 
 void StationLink::resync() {
@@ -112,13 +112,13 @@ std::optional<SensorImage> StationLink::loop() {
     for (int skipped = 0; skipped <= kMaxSkipped; ++skipped)
       if (!(first = receiveByte(deadline)) || *first == kStartOfBlock) break;
     if (!first || *first != kStartOfBlock) {
-      if (first) fail(QStringLiteral("garbled answer"));
+      if (first) fail(QStringLiteral("Antwort unlesbar"));
       continue;
     }
     QByteArray packet(1, kStartOfBlock);
     if (!receive(packet, kPacketSize, deadline)) continue;
     if (auto image = SensorImage::fromPacket(packet)) return image;
-    fail(QStringLiteral("CRC error"));
+    fail(QStringLiteral("Prüfsumme falsch"));
   }
   return std::nullopt;
 }

@@ -6,9 +6,9 @@
 
 namespace parlhora {
 
-/// What one refresh of a station file produces. It starts as a copy of the
-/// source's current state, so a reading the refresh does not reach keeps
-/// its value, and it is committed whole or not at all.
+/// What one refresh of a station file produces. Its snapshot starts absent,
+/// so a reading the refresh does not take is never the last one, and it is
+/// committed whole or not at all.
 struct StationReading {
   WeatherSnapshot snapshot;
   Captions captions;

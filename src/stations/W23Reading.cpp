@@ -4,6 +4,7 @@
 #include <limits>
 
 #include "stations/ReadingWriter.h"
+#include "weather/HalfEven.h"
 #include "weather/ValidityLimits.h"
 
 namespace parlhora {
@@ -22,6 +23,8 @@ void W23Reading::evaluate(const HistoryWindow& w, const StationParams& p, Statio
     std::optional<double> change;
     if (w.hourBack) change = s.PresAtm - u.pressure(w.hourBack->pressureAbs) - u.pressureTrim(p.pressureTrim);
     out.tendency(change, p.tendThreshold, QStringLiteral("steigend"));
+  } else {
+    out.tendencyMissing();
   }
 
   const bool windGood = out.wind(3.6 * last.wind);
@@ -32,7 +35,7 @@ void W23Reading::evaluate(const HistoryWindow& w, const StationParams& p, Statio
   }
   out.gustCaption(false);
 
-  out.direction(std::int32_t(std::lround((last.direction & 31) * 22.5)));
+  out.direction(HalfEven::round((last.direction & 31) * 22.5));
   out.humidityIn(last.humIn);
   out.humidityOut(last.humOut);
   out.rain(w.dayBack ? last.rain - w.dayBack->rain : std::numeric_limits<double>::quiet_NaN());

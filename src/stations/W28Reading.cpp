@@ -1,6 +1,7 @@
 #include "stations/W28Reading.h"
 
 #include "stations/ReadingWriter.h"
+#include "weather/HalfEven.h"
 
 namespace parlhora {
 
@@ -20,13 +21,15 @@ void W28Reading::evaluate(const HistoryWindow& w, const StationParams& p, Statio
     if (w.hourBack)
       change = s.PresAtm - u.pressure(w.hourBack->pressure(absolute)) - u.pressureTrim(p.pressureTrim);
     out.tendency(change, p.tendThreshold, QStringLiteral("steigen"));
+  } else {
+    out.tendencyMissing();
   }
 
   const bool windGood = out.wind(3.6 * last.wind);
   s.VitRafa = u.wind(3.6 * last.gust);
   out.gustCaption(!windGood);
 
-  out.direction(std::int32_t(std::lround((last.direction & 31) * 22.5)));
+  out.direction(HalfEven::round((last.direction & 31) * 22.5));
   out.humidityIn(last.humIn);
   out.humidityOut(last.humOut);
   out.rain(w.rainSum);

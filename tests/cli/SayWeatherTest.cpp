@@ -88,3 +88,42 @@ TEST(SayWeather, DryRunSpeaksEveryTickedItemOfTheChosenSource) {
       "pause 100", "piece son_humidity", "piece son70", "piece son_percent"};
   EXPECT_EQ(weatherOf(home.path(), "UNITTC=N\r\nUNITPM=N\r\nUNITVK=N\r\nUNITRM=N\r\n"), imperial);
 }
+
+// A felt temperature past 99 °F is spoken as a temperature and the
+// announcement reaches its end.
+TEST(SayWeather, FeltTemperaturesPast99FahrenheitReachTheEnd) {
+  const struct {
+    const char* report;
+    QStringList felt;
+  } cases[] = {
+      {"KPHX 071051Z 27006KT 40/M50 A2992", {"piece son_wind_chill", "piece son100_and", "piece son12"}},
+      {"LFPG 071030Z 270038KMH M50/M60 Q1013",
+       {"piece son_wind_chill", "piece son_minus", "piece son100_and", "piece son1"}},
+  };
+  for (const auto& c : cases) {
+    QTemporaryDir home;
+    QFile report(QDir(home.path()).filePath("report.txt"));
+    ASSERT_TRUE(report.open(QIODevice::WriteOnly));
+    report.write(QByteArray(c.report) + "\r\n");
+    report.close();
+    QFile ini(QDir(home.path()).filePath("parlhora.ini"));
+    ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
+    ini.write("[PARLHORA V2.2.3]\r\nDATE=N\r\nILEST=N\r\nTIME=N\r\nMETEO=METAR\r\nMETAR_DAT=" +
+              report.fileName().toUtf8() + "\r\nMETAR_TRES=Y\r\nMETAR_DIRVENT=Y\r\n" +
+              "UNITTC=N\r\nUNITPM=N\r\nUNITVK=N\r\nUNITRM=N\r\n");
+    ini.close();
+    QString out, err;
+    QTextStream o(&out), e(&err);
+    EXPECT_EQ(runSayCommand({"--dry-run", "--at", "2026-03-05 14:35"}, home.path(), o, e), 0)
+        << err.toStdString();
+    o.flush();
+    QStringList pieces = out.split('\n', Qt::SkipEmptyParts);
+    EXPECT_TRUE(pieces.contains("status PARLHORA DONE")) << c.report;
+    pieces.removeIf([](const QString& l) { return !l.startsWith("piece "); });
+    const qsizetype at = pieces.indexOf("piece son_wind_chill");
+    ASSERT_GE(at, 0) << c.report;
+    EXPECT_EQ(pieces.mid(at, c.felt.size() + 1), c.felt + QStringList{"piece son_degrees"}) << c.report;
+    // Item 7 follows the rounded wind, whatever the wind's own box says.
+    EXPECT_TRUE(pieces.contains("piece son_west")) << c.report;
+  }
+}

@@ -83,7 +83,7 @@ struct Decoded {
 Decoded decode(const char* line, const UnitFactors& units = {}, int offset = 0, bool local = false,
                QDateTime now = winterNoon()) {
   Decoded d;
-  d.snap.TRos = 123;  // kept when the report has no dew point
+  d.snap.TRos = 123;  // a report without a dew point makes it absent
   const MetarReadings::Options o{units, offset, local, now};
   d.time = MetarReadings::apply(MetarGroups::parse(QString::fromLatin1(line)), o, d.snap, d.companions,
                                 d.captions);
@@ -125,7 +125,7 @@ TEST(MetarReadings, ReadingsAndCaptionsInEachUnit) {
       {"X 00002KT 10/M02", {}, 0, 10, -2, -200, 900, 3.704, 0, 0, 43,
        "Aussen-T (°C) = 10.0 | Luftdruck (hPa) = -- | Wind (km/h) = 4 | Böen (km/h) = -- | "
        "Richtung (°) = 0 | gefühlt (°C) = -- | Feuchte (%) = 43 | Taupunkt (°C) = -2.0"},
-      {"LFPG NIL", us, 0, -200, 123, -200, 900 * 0.02953, -1, 0, -1, -1,
+      {"LFPG NIL", us, 0, -200, -200, -200, 900 * 0.02953, -1, 0, -1, -1,
        "Aussen-T (°F) = -- | Luftdruck (inHg) = -- | Wind (mph) = -- | Böen (mph) = -- | "
        "Richtung (°) = -- | gefühlt (°F) = -- | Feuchte (%) = -- | Taupunkt (°F) = --"},
   };

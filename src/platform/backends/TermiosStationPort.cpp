@@ -8,13 +8,29 @@
 #include <unistd.h>
 #include <QFile>
 #include <cerrno>
-#include <cstring>
 
 namespace parlhora {
 namespace {
 
+// One short cause in the log's language; the step and the system's number
+// only where no cause fits.
 QString errnoText(const char* what, int error) {
-  return QStringLiteral("%1: %2").arg(QLatin1String(what), QString::fromLocal8Bit(std::strerror(error)));
+  switch (error) {
+    case ENOENT:
+    case ENODEV:
+    case ENXIO:
+      return QStringLiteral("fehlt");
+    case EBUSY:
+    case EWOULDBLOCK:
+      return QStringLiteral("belegt");
+    case EACCES:
+    case EPERM:
+      return QStringLiteral("keine Berechtigung, Gruppe dialout?");
+    case ENOTTY:
+      return QStringLiteral("keine serielle Schnittstelle");
+    default:
+      return QStringLiteral("Fehler %1 beim %2").arg(error).arg(QString::fromUtf8(what));
+  }
 }
 
 speed_t speedFor(int baud) {
@@ -44,29 +60,29 @@ TermiosStationPort::~TermiosStationPort() { close(); }
 QString TermiosStationPort::open(const QString& path, int baud) {
   close();
   const speed_t speed = speedFor(baud);
-  if (speed == 0) return QStringLiteral("baud rate %1 not supported").arg(baud);
+  if (speed == 0) return QStringLiteral("%1 Baud nicht möglich").arg(baud);
   const QByteArray native = QFile::encodeName(path);
   const int fd = ::open(native.constData(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
-  if (fd < 0) return errnoText("open", errno);
+  if (fd < 0) return errnoText("Öffnen", errno);
   auto fail = [fd](const char* what, int error) {
     QString reason = errnoText(what, error);
-    if (::close(fd) != 0) reason += QStringLiteral(", ") + errnoText("close", errno);
+    ::close(fd);
     return reason;
   };
   // The same lock as the main port's: a device already keying the
   // transmitter cannot become the station port, nor the other way round.
-  if (::flock(fd, LOCK_EX | LOCK_NB) != 0) return fail("flock", errno);
-  if (::ioctl(fd, TIOCEXCL) != 0) return fail("TIOCEXCL", errno);
+  if (::flock(fd, LOCK_EX | LOCK_NB) != 0) return fail("Sperren", errno);
+  if (::ioctl(fd, TIOCEXCL) != 0) return fail("Sperren", errno);
   termios tio{};
-  if (::tcgetattr(fd, &tio) != 0) return fail("tcgetattr", errno);
+  if (::tcgetattr(fd, &tio) != 0) return fail("Einstellen", errno);
   ::cfmakeraw(&tio);
   tio.c_iflag &= ~(IXON | IXOFF | IXANY);
   tio.c_cflag &= ~(CRTSCTS | CSTOPB | PARENB | CSIZE);
   tio.c_cflag |= CS8 | CLOCAL | CREAD;
   tio.c_cc[VMIN] = 0;
   tio.c_cc[VTIME] = 0;
-  if (::cfsetispeed(&tio, speed) != 0 || ::cfsetospeed(&tio, speed) != 0) return fail("cfsetspeed", errno);
-  if (::tcsetattr(fd, TCSANOW, &tio) != 0) return fail("tcsetattr", errno);
+  if (::cfsetispeed(&tio, speed) != 0 || ::cfsetospeed(&tio, speed) != 0) return fail("Einstellen", errno);
+  if (::tcsetattr(fd, TCSANOW, &tio) != 0) return fail("Einstellen", errno);
   ::tcflush(fd, TCIOFLUSH);
   fd_ = fd;
   return {};

@@ -20,6 +20,12 @@ TEST(NumberSpeech, RoundsHalvesToEven) {
   EXPECT_EQ(NumberSpeech::roundHalfEven(-3.5), -4);
   EXPECT_EQ(NumberSpeech::roundHalfEven(1013.4), 1013);
   EXPECT_EQ(NumberSpeech::roundHalfEven(-0.6), -1);
+  // The sector edges of the 22.5° direction codes stay in their sector.
+  EXPECT_EQ(NumberSpeech::roundHalfEven(22.5), 22);
+  EXPECT_EQ(NumberSpeech::roundHalfEven(112.5), 112);
+  EXPECT_EQ(NumberSpeech::roundHalfEven(202.5), 202);
+  EXPECT_EQ(NumberSpeech::roundHalfEven(292.5), 292);
+  EXPECT_EQ(NumberSpeech::roundHalfEven(67.5), 68);
   // Garbage from a source must not be undefined behaviour.
   EXPECT_EQ(NumberSpeech::roundHalfEven(1e12), std::numeric_limits<int>::max());
   EXPECT_EQ(NumberSpeech::roundHalfEven(-1e12), std::numeric_limits<int>::min());
@@ -35,6 +41,9 @@ TEST(NumberSpeech, Temperature) {
   EXPECT_EQ(NumberSpeech::temperature(140), L({"son100_and", "son40", "son_degrees"}));
   EXPECT_EQ(NumberSpeech::feltTemperature(-12), L({"son_minus", "son12", "son_degrees"}));
   EXPECT_EQ(NumberSpeech::feltTemperature(0), L({"son0", "son_degrees"}));
+  EXPECT_EQ(NumberSpeech::feltTemperature(112), L({"son100_and", "son12", "son_degrees"}));
+  EXPECT_EQ(NumberSpeech::feltTemperature(-100), L({"son_minus", "son100", "son_degrees"}));
+  EXPECT_EQ(NumberSpeech::feltTemperature(-103), L({"son_minus", "son100_and", "son3", "son_degrees"}));
 }
 
 TEST(NumberSpeech, SpeedRainHumidity) {

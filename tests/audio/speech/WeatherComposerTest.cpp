@@ -117,6 +117,23 @@ INSTANTIATE_TEST_SUITE_P(
                  [](auto& r) { r.source.box.dirVent = true; r.source.readings().VitVent = 10; r.source.readings().DirVent = 361; }, {}},
         ItemCase{"felt -12", S::APRS, [](auto& r) { r.source.box.tRes = true; r.source.readings().TRes = -12.4; },
                  {"pause 100", "son_wind_chill", "son_minus", "son12", "son_degrees"}},
+        ItemCase{"felt 112 F as a temperature", S::METAR,
+                 [](auto& r) { r.units.RadioButtonTfClick(); r.source.box.tRes = true; r.source.readings().TRes = 112.2; },
+                 {"pause 100", "son_wind_chill", "son100_and", "son12", "son_degrees"}},
+        ItemCase{"felt -103 F spoken", S::METAR,
+                 [](auto& r) { r.units.RadioButtonTfClick(); r.source.box.tRes = true; r.source.readings().TRes = -103.4; },
+                 {"pause 100", "son_wind_chill", "son_minus", "son100_and", "son3", "son_degrees"}},
+        ItemCase{"direction beside a wind out of its window", S::METAR,
+                 [](auto& r) {
+                   r.source.box.vitVent = r.source.box.dirVent = true;
+                   r.source.readings().VitVent = 200;
+                   r.source.readings().DirVent = 270;
+                 },
+                 {"pause 100", "son_dir", "son_west"}},
+        ItemCase{"direction beside an unticked wind of 0.6", S::W23,
+                 [](auto& r) { r.source.box.dirVent = true; r.source.readings().VitVent = 0.6; r.source.readings().DirVent = 22; },
+                 {"pause 100", "son_dir", "son_north"}},
+        ItemCase{"absent tendency", S::W23, [](auto& r) { r.source.box.preTend = true; r.source.readings().PreTend = 255; }, {}},
         ItemCase{"felt not from the monitor", S::MON, [](auto& r) { r.source.box.tRes = true; r.source.readings().TRes = 5; }, {}},
         ItemCase{"rain 12 mm", S::W28, [](auto& r) { r.source.box.pluie = true; r.source.readings().Pluie = 12.4; },
                  {"pause 100", "son_rain24", "son12", "son_millimeters"}},

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <functional>
 
 #include "FakeStationPort.h"
 #include "MonitorRig.h"
@@ -89,23 +90,41 @@ TEST_F(MonitorSourceTest, ReadsTheStationInTheUsersUnits) {
   }
 }
 
-TEST_F(MonitorSourceTest, MissingSensorsAreShownAbsentAndNeverPassTheLimits) {
-  auto s = sample();
-  s.image.outsideTemp = station::kNoTemperature;
-  s.image.barometer = station::kNoBarometer;
-  s.image.windSpeed = station::kNoWindSpeed;
-  s.image.windDirection = station::kNoDirection;
-  port.station.setState(s);
-  openByHand();
-  const WeatherSnapshot& snap = rig.source->snapshot();
-  EXPECT_TRUE(rig.source->ready());
-  EXPECT_FALSE(ValidityLimits::temperature(snap.TempExt, rig.units));
-  EXPECT_FALSE(ValidityLimits::pressure(snap.PresAtm, rig.units));
-  EXPECT_FALSE(ValidityLimits::wind(snap.VitVent, rig.units));
-  EXPECT_EQ(snap.VitRafa, 0);
-  EXPECT_EQ(rig.caption("CheckBoxText"), QString::fromUtf8("Aussen-T (°C) = ---"));
-  EXPECT_TRUE(rig.red("CheckBoxText") && rig.red("CheckBoxPatm") && rig.red("CheckBoxVent"));
-  EXPECT_EQ(rig.caption("CheckBoxDire"), QString::fromUtf8("Richtung (°) = ---"));
+// A reading the station does not give is absent, even right after a refresh
+// that had it: never the last value, never north or steady.
+TEST_F(MonitorSourceTest, MissingSensorsAreAbsentNotTheLastReading) {
+  const struct {
+    const char* name;
+    std::function<void(sim::StationState&)> lose;
+    std::function<void(const WeatherSnapshot&)> check;
+    const char* control;
+    const char* caption;
+  } cases[] = {
+      {"outside", [](auto& s) { s.image.outsideTemp = station::kNoTemperature; },
+       [](const WeatherSnapshot& w) { EXPECT_EQ(w.TempExt, -200); }, "CheckBoxText", "Aussen-T (°C) = ---"},
+      {"barometer", [](auto& s) { s.image.barometer = station::kNoBarometer; },
+       [](const WeatherSnapshot& w) { EXPECT_EQ(w.PresAtm, 900); }, "CheckBoxPatm", "Luftdruck (hPa) = ---"},
+      {"trend", [](auto& s) { s.trend = 7; }, [](const WeatherSnapshot& w) { EXPECT_EQ(w.PreTend, 255); },
+       "CheckBoxtend", "Trend : ---"},
+      {"wind", [](auto& s) { s.image.windSpeed = station::kNoWindSpeed; },
+       [](const WeatherSnapshot& w) { EXPECT_EQ(w.VitVent, -1); }, "CheckBoxVent", "Wind (km/h) = ---"},
+      {"vane", [](auto& s) { s.image.windDirection = station::kNoDirection; },
+       [](const WeatherSnapshot& w) { EXPECT_EQ(w.DirVent, -1); }, "CheckBoxDire", "Richtung (°) = ---"},
+  };
+  for (const auto& c : cases) {
+    FakeStationPort p;
+    p.station.setState(sample());
+    MonitorRig r(clock, p);
+    r.settings.port = "ttyUSB0";
+    r.source->pick();
+    auto s = sample();
+    c.lose(s);
+    p.station.setState(s);
+    r.source->refreshNow();
+    EXPECT_TRUE(r.source->ready()) << c.name;
+    c.check(r.source->snapshot());
+    EXPECT_EQ(r.caption(c.control), QString::fromUtf8(c.caption)) << c.name;
+  }
 }
 
 TEST_F(MonitorSourceTest, AnImplausibleInsideTemperatureIsAStationFault) {
@@ -113,9 +132,13 @@ TEST_F(MonitorSourceTest, AnImplausibleInsideTemperatureIsAStationFault) {
     int tenthsF;
     bool imperial;
     bool fault;
+    const char* cause = "";
   } cases[] = {
       {-940, false, false},  // exactly -70 °C
-      {-941, false, true},  {-940, true, false}, {-941, true, true}, {station::kNoTemperature, false, true},
+      {-941, false, true, "Innentemperatur unmöglich"},
+      {-940, true, false},
+      {-941, true, true, "Innentemperatur unmöglich"},
+      {station::kNoTemperature, false, true, "kein Wert für Innentemperatur"},
   };
   for (const auto& c : cases) {
     FakeStationPort p;
@@ -129,6 +152,7 @@ TEST_F(MonitorSourceTest, AnImplausibleInsideTemperatureIsAStationFault) {
     r.source->pick();
     EXPECT_EQ(r.source->ready(), !c.fault) << c.tenthsF << " " << c.imperial;
     EXPECT_EQ(r.source->statusText() == "Fehler: Weather Monitor", c.fault) << c.tenthsF;
+    if (c.fault) EXPECT_EQ(r.log, QStringList{QString::fromUtf8("Fehler: Weather Monitor: ") + QString::fromUtf8(c.cause)});
     // A fault keeps polling.
     EXPECT_TRUE(r.source->timerActive());
   }

@@ -108,7 +108,7 @@ TEST_F(StationSimTest, ABrokenPacketIsAskedForAgainAndOnlyBrokenOnesAreAFault) {
   rig->source->refreshNow();
   EXPECT_EQ(rig->source->statusText(), "Fehler: Weather Monitor");
   EXPECT_FALSE(rig->source->ready());
-  EXPECT_TRUE(rig->log.last().endsWith("CRC error")) << rig->log.last().toStdString();
+  EXPECT_TRUE(rig->log.last().endsWith("Prüfsumme falsch")) << rig->log.last().toStdString();
 }
 
 TEST_F(StationSimTest, ASilentStationIsAFaultAfterTwoSecondsAndEventsRunMeanwhile) {
@@ -120,6 +120,7 @@ TEST_F(StationSimTest, ASilentStationIsAFaultAfterTwoSecondsAndEventsRunMeanwhil
   EXPECT_GE(took, StationLink::kCallTimeoutMs);
   EXPECT_LT(took, StationLink::kCallTimeoutMs + 1000);
   EXPECT_EQ(rig->source->statusText(), "Fehler: Weather Monitor");
+  EXPECT_EQ(rig->log.last(), "Fehler: Weather Monitor: keine Antwort");
   ASSERT_TRUE(ran);
   EXPECT_LT(lateMs, 200);
   EXPECT_TRUE(rig->source->timerActive());
@@ -164,10 +165,16 @@ TEST_F(StationSimTest, TheStationPortIsHeldExclusively) {
   const QString device = dir.path() + "/ttyMON0";
   ASSERT_EQ(port.open(device, 2400), QString());
   TermiosStationPort second;
-  EXPECT_NE(second.open(device, 2400), QString());
+  EXPECT_EQ(second.open(device, 2400), "belegt");
   TermiosSerialLines transmitter;
   EXPECT_NE(transmitter.open(device), QString());
-  EXPECT_NE(TermiosStationPort().open(device, 2401), QString());
+  EXPECT_EQ(TermiosStationPort().open(device, 2401), "2401 Baud nicht möglich");
+  // Each refusal names one short cause for the log.
+  EXPECT_EQ(TermiosStationPort().open(dir.path() + "/ttyGONE", 2400), "fehlt");
+  QFile plain(dir.path() + "/plain");
+  ASSERT_TRUE(plain.open(QIODevice::WriteOnly));
+  plain.close();
+  EXPECT_EQ(TermiosStationPort().open(plain.fileName(), 2400), "keine serielle Schnittstelle");
 }
 
 }  // namespace
