@@ -20,6 +20,11 @@ int main(int argc, char** argv) {
   setenv("TZ", "Europe/Berlin", 1);
   tzset();
   setenv("QT_QPA_PLATFORM", "offscreen", 0);
+#ifdef PARLHORA_TEST_WIDGETS
+  // The web engine refuses to start as root with its sandbox (CI containers
+  // run as root) and takes the whole test program down; no test loads a page.
+  setenv("QTWEBENGINE_CHROMIUM_FLAGS", "--no-sandbox", 0);
+#endif
   ::testing::InitGoogleTest(&argc, argv);
 #ifdef PARLHORA_TEST_WIDGETS
   QApplication app(argc, argv);
