@@ -71,6 +71,11 @@ TEST(CwIdCommands, BadValuesAreNamedByConfigAndLeftOutOfTheAnnouncement) {
       {"CWID=Y\r\nCWID_CALL=DL-1ABC\r\n",
        "parlhora.ini: CWID_CALL=DL-1ABC: \"-\" cannot be sent, a call holds letters, digits and \"/\"\n"},
       {"CWID=Y\r\nCWID_CALL=DL1ABC\r\nCWID_WPM=x\r\n", "parlhora.ini:4: value not a number: CWID_WPM=x\n"},
+      {"CWID=Y\r\nCWID_CALL=DL1ABC\r\nCWID_LEVEL=101\r\nCWID_MIN=-1\r\n",
+       "parlhora.ini: CWID_LEVEL=101: not 0..100\nparlhora.ini: CWID_MIN=-1: not 0..1440\n"},
+      {"CWID=Y\r\nCWID_CALL=DL1\x1b\r\n",
+       "parlhora.ini: CWID_CALL=DL1\\x1b: \"\\x1b\" cannot be sent, a call holds letters, digits and "
+       "\"/\"\n"},
       {"CWID=Y\r\n", ""},
       {"CWID=N\r\nCWID_CALL=DL1ABC\r\n", ""},
   };
