@@ -10,7 +10,8 @@
 // Leaks inside system libraries that Qt loads once per process; read by
 // LeakSanitizer in the sanitizer build, unused otherwise.
 extern "C" const char* __lsan_default_suppressions() {
-  return "leak:libfontconfig\nleak:libdbus\nleak:libQt6Gui\nleak:libQt6Widgets\nleak:libglib\nleak:libasound\n";
+  return "leak:libfontconfig\nleak:libdbus\nleak:libQt6Gui\nleak:libQt6Widgets\nleak:libglib\nleak:libasound\n"
+         "leak:libQt6WebEngineCore\n";
 }
 
 // Every test program gets an application object, so timers, queued calls
@@ -20,6 +21,11 @@ int main(int argc, char** argv) {
   setenv("TZ", "Europe/Berlin", 1);
   tzset();
   setenv("QT_QPA_PLATFORM", "offscreen", 0);
+#ifdef PARLHORA_TEST_WIDGETS
+  // The web engine refuses to start as root with its sandbox (CI containers
+  // run as root) and takes the whole test program down; no test loads a page.
+  setenv("QTWEBENGINE_CHROMIUM_FLAGS", "--no-sandbox", 0);
+#endif
   ::testing::InitGoogleTest(&argc, argv);
 #ifdef PARLHORA_TEST_WIDGETS
   QApplication app(argc, argv);

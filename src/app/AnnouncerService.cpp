@@ -18,8 +18,10 @@ AnnouncerService::AnnouncerService(PlatformSet& platform, AnnouncerSettings& set
       scheduler_(platform.clock, settings.schedule, settings.announcement),
       soundCard_(platform.waveOut, platform.notifier),
       jingles_(settings.announcement, platform.notifier),
-      portRetry_(platform.clock, [this] { serial_.retryOpen(); }) {
+      portRetry_(platform.clock, [this] { serial_.retryOpen(); }),
+      stationId_(settings.cwid, platform.clock) {
   engine_.setProgramFolder(platform_.programFolder);
+  sequencer_.setIdentification(&stationId_);
   engine_.setEvents(sequencer_.engineEvents());
   sequencer_.setStatusSink([this, &status](const QString& text) {
     status.set(text);

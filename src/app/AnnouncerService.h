@@ -9,6 +9,7 @@
 #include "audio/JingleFiles.h"
 #include "audio/Sequencer.h"
 #include "audio/SoundCardPanel.h"
+#include "audio/StationId.h"
 #include "audio/WaveEngine.h"
 #include "serial/SerialControl.h"
 
@@ -92,6 +93,7 @@ class AnnouncerService : public QObject {
   ClockTimer portRetry_;
   std::function<void()> loadSettings_;
   std::function<bool(int, int)> hourlyLog_;
+  StationId stationId_;
 };
 
 }  // namespace parlhora

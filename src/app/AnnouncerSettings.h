@@ -3,6 +3,7 @@
 #include "app/MainWindowSettings.h"
 #include "app/ScheduleSettings.h"
 #include "audio/AnnouncementOptions.h"
+#include "audio/CwIdSettings.h"
 #include "audio/SoundSettings.h"
 #include "serial/LineOptions.h"
 #include "weather/HistoryFileSettings.h"
@@ -30,6 +31,7 @@ struct AnnouncerSettings {
   WebSourceSettings aprs = WebSourceSettings::aprsDefaults();
   WebSourceSettings metar = WebSourceSettings::metarDefaults();
   WeatherSource source = WeatherSource::None;  // METEO=
+  CwIdSettings cwid;
 };
 
 }  // namespace parlhora

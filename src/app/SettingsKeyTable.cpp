@@ -152,6 +152,7 @@ SettingsKeyTable::SettingsKeyTable() {
   addWebSourceKeys("METAR_", &AnnouncerSettings::metar);
   addFileSourceKeys("PRO2_", &AnnouncerSettings::pro2);
   addTrailingKeys();
+  addCwIdKeys();
   for (int i = 0; i < static_cast<int>(rules_.size()); ++i)
     if (!rules_[i].prefix) exact_.insert(rules_[i].key, i);
 }

@@ -8,6 +8,7 @@
 #include "audio/AnnouncementOptions.h"
 #include "audio/Keying.h"
 #include "audio/NumberSpeech.h"
+#include "audio/StationId.h"
 #include "audio/WeatherSpeech.h"
 #include "platform/Clock.h"
 
@@ -144,9 +145,13 @@ void Sequencer::run() {
         waiting = stepWeather();
         break;
       case Final:
-        step_ = End;
+        step_ = kIdentifyStep;
         if (options_.final && !options_.finalFile.isEmpty())
           waiting = play(WaveOrigin::File, pathOf(options_.finalFile));
+        break;
+      case kIdentifyStep:
+        step_ = End;
+        waiting = identify();
         break;
       case End:
         end();
@@ -240,6 +245,14 @@ bool Sequencer::stepWeather() {
   if (item->piece.isEmpty()) return false;
   if (item->pauseMs > 0 && !pause(item->pauseMs)) return false;
   return play(WaveOrigin::Resource, item->piece);
+}
+
+bool Sequencer::identify() {
+  if (!identification_ || !identification_->due() || !pause(kIdentifyPauseMs)) return false;
+  const std::uint64_t id = run_;
+  identification_->play(engine_);
+  if (id != run_ || !busy_) return true;
+  return engine_.isPlaying();
 }
 
 void Sequencer::end() {

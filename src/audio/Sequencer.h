@@ -12,6 +12,7 @@ namespace parlhora {
 
 class PartnerLink;
 class RecorderHooks;
+class StationId;
 class Clock;
 class Keying;
 class WeatherSpeech;
@@ -35,6 +36,9 @@ class Sequencer {
 
   /// Step numbers that the weather part and tests refer to.
   enum Step { Idle = 0, Weather = 12, WeatherNext = 13, Final = 58, End = 59 };
+  /// After the final jingle: the pause, then the station identification.
+  static constexpr int kIdentifyStep = 60;
+  static constexpr int kIdentifyPauseMs = 500;
 
   Sequencer(WaveEngine& engine, Clock& clock, Keying& keying, PartnerLink& link, RecorderHooks& recorder,
             WeatherSpeech& weather, const AnnouncementOptions& options);
@@ -47,6 +51,8 @@ class Sequencer {
   void setLogSink(std::function<void(const QString&)> sink);
   /// Called whenever button1Enabled() or soundCardOkEnabled() changes.
   void setStateChanged(std::function<void()> changed);
+  /// The identification that ends every announcement when due (null = none).
+  void setIdentification(StationId* identification) { identification_ = identification; }
   /// The events to give WaveEngine::setEvents: status to the status sink,
   /// piece finished to TimerFinWaveTimer, failure to the forced safety reset.
   /// `started` (optional) sees every piece and file as it starts.
@@ -94,6 +100,7 @@ class Sequencer {
   bool stepDate();
   bool stepTime();
   bool stepWeather();
+  bool identify();
   void end();
   void reset();
   bool play(WaveOrigin origin, const QString& what);
@@ -113,6 +120,7 @@ class Sequencer {
   std::function<void(const QString&)> logSink_;
   std::function<void()> stateChanged_;
   ClockTimer timerSecurite_;
+  StationId* identification_ = nullptr;
 
   SpokenTime time_;
   SpokenTime spoken_;

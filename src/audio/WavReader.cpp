@@ -53,7 +53,7 @@ constexpr Texts kTexts[] = {
 
 QString text(Failure f, WaveOrigin origin) {
   const Texts& t = kTexts[static_cast<int>(f)];
-  return QString::fromLatin1(origin == WaveOrigin::Resource ? t.resource : t.file);
+  return QString::fromLatin1(origin == WaveOrigin::File ? t.file : t.resource);
 }
 
 using Scratch = std::array<char, WavReader::kScratchSize>;

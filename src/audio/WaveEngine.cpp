@@ -1,5 +1,6 @@
 #include "audio/WaveEngine.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -33,7 +34,7 @@ const char* const kRefillPrepareFailed = "fehler: prepare hdr3 wave";
 const char* const kRefillWriteFailed = "Fehler: wave_out_write3 wave";
 
 QString textFor(const OutputTexts& t, WaveOrigin origin) {
-  return QString::fromLatin1(origin == WaveOrigin::Resource ? t.resource : t.file);
+  return QString::fromLatin1(origin == WaveOrigin::File ? t.file : t.resource);
 }
 
 }  // namespace
@@ -119,6 +120,16 @@ void WaveEngine::PlayWaveFile(const QString& path) {
     return;
   }
   play(WaveOrigin::File, &file);
+}
+
+void WaveEngine::PlayGenerated(WaveOrigin origin, const QString& label, const QByteArray& wavImage) {
+  if (playing_) return;
+  if (events_.started) events_.started(origin, label);
+  // Through the reader like any piece: the same checks, the same blocks.
+  QBuffer image;
+  image.setData(wavImage);
+  image.open(QIODevice::ReadOnly);
+  play(origin, &image);
 }
 
 void WaveEngine::play(WaveOrigin origin, QIODevice* source) {

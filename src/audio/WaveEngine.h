@@ -68,6 +68,9 @@ class WaveEngine {
   void PlayWaveRes(const QString& name);
   /// The same for a WAV file; a relative path is taken from the program folder.
   void PlayWaveFile(const QString& path);
+  /// The same for a sound made in code (a RIFF/WAVE image); `label` is what
+  /// the `started` event names. An empty image fails as an unreadable piece.
+  void PlayGenerated(WaveOrigin origin, const QString& label, const QByteArray& wavImage);
 
   bool isPlaying() const { return playing_; }
   bool isOpened() const { return opened_; }

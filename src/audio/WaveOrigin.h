@@ -3,6 +3,7 @@
 namespace parlhora {
 
 /// Where a piece comes from; picks which of the two failure texts is reported.
-enum class WaveOrigin { Resource, File };
+/// Generated sounds (the Morse identification) report as built-in pieces.
+enum class WaveOrigin { Resource, File, Morse };
 
 }  // namespace parlhora

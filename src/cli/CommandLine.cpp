@@ -66,6 +66,7 @@ QString CommandLine::usage() {
       "       parlhora [--home DIR] config [--rewrite]\n"
       "       parlhora config --keys      (every settings key: values, default, meaning)\n"
       "       parlhora [--home DIR] play NAME|FILE [--device N] [--out FILE.wav]\n"
+      "       parlhora play --cw TEXT [--wpm N] [--hz F] [--out FILE.wav]\n"
       "       parlhora devices\n"
       "       parlhora ports\n"
       "       parlhora [--home DIR] say [--at \"YYYY-MM-DD hh:mm\"] [--dry-run | --out FILE.wav]\n"

@@ -2,6 +2,7 @@
 
 #include "app/SettingsFile.h"
 #include "app/SettingsService.h"
+#include "audio/CwIdCheck.h"
 #include "platform/backends/PosixSettingsStore.h"
 #include "serial/PortList.h"
 
@@ -51,6 +52,9 @@ int runConfigCommand(const QString& programFolder, bool rewrite, QTextStream& er
       err << "parlhora.ini: COM=" << printable(settings.lines.port) << ": " << device << " does not exist"
           << Qt::endl;
   }
+  // These keep their value but leave the identification out of every announcement.
+  for (const QString& problem : CwIdCheck::problems(settings.cwid))
+    err << "parlhora.ini: " << problem << Qt::endl;
   if (!rewrite) return 0;
   QString error;
   if (!store.write(SettingsFile::save(settings), &error)) {

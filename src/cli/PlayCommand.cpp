@@ -3,6 +3,9 @@
 #include <QFileInfo>
 #include <memory>
 
+#include "audio/CwIdSettings.h"
+#include "audio/MorseCode.h"
+#include "audio/MorseTone.h"
 #include "audio/WaveEngine.h"
 #include "platform/backends/AlsaWaveOut.h"
 #include "platform/backends/FileWaveOut.h"
@@ -24,7 +27,15 @@ struct PlayArgs {
   QString what;
   QString outFile;
   int device = -1;
+  bool morse = false;  // `what` is Morse text
+  MorseToneParams tone;
 };
+
+bool number(const QString& text, int lo, int hi, int& value) {
+  bool ok = false;
+  value = text.toInt(&ok);
+  return ok && value >= lo && value <= hi;
+}
 
 bool parse(QStringList args, PlayArgs& parsed) {
   if (!args.isEmpty() && args.first() == QLatin1String("play")) args.removeFirst();
@@ -34,16 +45,29 @@ bool parse(QStringList args, PlayArgs& parsed) {
       bool ok = false;
       parsed.device = args[++i].toInt(&ok);
       if (!ok || parsed.device < -1) return false;
+    } else if (a == QLatin1String("--cw") && i + 1 < args.size() && parsed.what.isEmpty()) {
+      parsed.morse = true;
+      parsed.what = args[++i];
+    } else if (a == QLatin1String("--wpm") && i + 1 < args.size()) {
+      if (!number(args[++i], CwIdSettings::kMinWpm, CwIdSettings::kMaxWpm, parsed.tone.wpm)) return false;
+    } else if (a == QLatin1String("--hz") && i + 1 < args.size()) {
+      if (!number(args[++i], CwIdSettings::kMinHz, CwIdSettings::kMaxHz, parsed.tone.hz)) return false;
     } else if (a == QLatin1String("--out") && i + 1 < args.size()) {
       parsed.outFile = args[++i];
       if (parsed.outFile.isEmpty()) return false;
+    } else if (parsed.morse && !a.startsWith(QLatin1String("--"))) {
+      // Unquoted words after --cw are more of the text.
+      parsed.what += QLatin1Char(' ') + a;
     } else if (a.startsWith(QLatin1String("--")) || !parsed.what.isEmpty()) {
       return false;
     } else {
       parsed.what = a;
     }
   }
-  return !parsed.what.isEmpty();
+  // Speed and tone belong to Morse only.
+  if (!parsed.morse && (parsed.tone.wpm != MorseToneParams().wpm || parsed.tone.hz != MorseToneParams().hz))
+    return false;
+  return !parsed.what.trimmed().isEmpty();
 }
 
 bool isFileArgument(const QString& what) {
@@ -57,9 +81,18 @@ int runPlayCommand(const QStringList& args, const QString& programFolder, QTextS
                    QTextStream& err) {
   PlayArgs parsed;
   if (!parse(args, parsed)) {
-    err << "usage: parlhora play NAME|FILE [--device N] [--out FILE.wav]\n";
+    err << "usage: parlhora play NAME|FILE [--device N] [--out FILE.wav]\n"
+           "       parlhora play --cw TEXT [--wpm 10..40] [--hz 400..1200] [--device N] [--out FILE.wav]\n";
     err.flush();
     return 2;
+  }
+  if (parsed.morse) {
+    const QChar bad = MorseCode::firstUnsendable(parsed.what);
+    if (!bad.isNull()) {
+      err << "play: Morse cannot send \"" << bad << "\"\n";
+      err.flush();
+      return 2;
+    }
   }
   SystemClock clock;
   QuietNotifier notifier;
@@ -91,7 +124,10 @@ int runPlayCommand(const QStringList& args, const QString& programFolder, QTextS
     return 1;
   }
 
-  if (isFileArgument(parsed.what)) {
+  if (parsed.morse) {
+    const QString text = MorseCode::normalised(parsed.what);
+    engine.PlayGenerated(WaveOrigin::Morse, text, MorseTone::wav(text, parsed.tone));
+  } else if (isFileArgument(parsed.what)) {
     const QFileInfo here(parsed.what);
     engine.PlayWaveFile(here.isFile() ? here.absoluteFilePath() : parsed.what);
   } else {

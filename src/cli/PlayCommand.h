@@ -9,7 +9,8 @@ namespace parlhora {
 class WaveOut;
 
 /// `parlhora play NAME|FILE [--device N] [--out FILE.wav]`: plays one
-/// built-in piece or one WAV file through the reader and the wave engine
+/// built-in piece or one WAV file (or, with `--cw TEXT [--wpm N] [--hz F]`,
+/// Morse made as the station identification is) through the reader and the wave engine
 /// (the sound card, or rendered into FILE.wav) and prints "ok <channels>ch
 /// <rate> Hz <bits> bit <seconds> s" on `out`, or the failure text on `err`.
 /// `args` are the words after the program name ("play" first or not).

@@ -125,7 +125,10 @@ int runSayCommand(const QStringList& args, const QString& programFolder, QTextSt
     ParlhoraCore core(platform.set(notifier), coreOptions);
     core.status().addListener([&](const QString& text) { print("status " + text); });
     core.announcer().setPieceObserver([&](WaveOrigin origin, const QString& what) {
-      print(origin == WaveOrigin::Resource ? "piece " + what.toLower() : "file " + what);
+      if (origin == WaveOrigin::Morse)
+        print("cw " + what);
+      else
+        print(origin == WaveOrigin::Resource ? "piece " + what.toLower() : "file " + what);
     });
     const bool ok = announce(
         core, clock, start, failed, announcing, [&](int ms) { clock.runFor(ms); }, err);

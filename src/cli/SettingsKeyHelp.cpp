@@ -93,6 +93,15 @@ const QHash<QByteArray, KeyHelp>& helpTable() {
       {"DSR=", {"0", "an", "0: steigendes DSR startet keine Ansage"}},
       {"CTS=", {"0", "an", "0: steigendes CTS startet keine Ansage"}},
       {"DCD=", {"0", "an", "0: Träger (DCD) sperrt keine Ansage"}},
+      {"CWID=", {"Y", "aus", "Rufzeichen in Morse am Ende jeder Ansage"}},
+      {"CWID_CALL=",
+       {"A-Z, 0-9, /", "leer", "Rufzeichen (Kleinbuchstaben gelten als groß); leer: keine Kennung"}},
+      {"CWID_WPM=", {"10..40", "20", "Morsetempo in Wörtern pro Minute (PARIS)"}},
+      {"CWID_HZ=", {"400..1200", "800", "Tonhöhe der Kennung in Hz"}},
+      {"CWID_LEVEL=",
+       {"0..100", "50", "Pegel der Kennung in % der Vollaussteuerung, vor Lautstärke und Balance"}},
+      {"CWID_MIN=",
+       {"0..1440", "0", "0: bei jeder Ansage; N: nur wenn die letzte Kennung mindestens N Minuten her ist"}},
   };
   return table;
 }

@@ -21,6 +21,7 @@
 #include "audio/JingleFiles.h"
 #include "audio/SoundCardPanel.h"
 #include "audio/VolumeMath.h"
+#include "gui/CwIdPanel.h"
 #include "platform/Notifier.h"
 #include "serial/SerialIndicators.h"
 #include "ui_TForm1.h"
@@ -50,6 +51,10 @@ TForm1::TForm1(Models models, Notifier& notifier, QWidget* parent)
   collectHourItems();
   connectMenus();
   connectControls();
+  // Above the start-up boxes, and made after the key filter went in: the
+  // call must take typing, and Esc, which no control takes, still reaches
+  // the window through the parents.
+  ui_->layout12->insertWidget(ui_->layout12->indexOf(ui_->layout11), new CwIdPanel(settings_.cwid, this));
   loadFromModel();
 }
 
@@ -171,6 +176,7 @@ void TForm1::loadFromModel() {
   ui_->CheckBoxDemarrage->setChecked(m.autostart);
   ui_->CheckBoxReduire->setChecked(m.startMinimised);
   ui_->CheckBoxInfoVersion->setChecked(m.checkVersion);
+  if (auto* cw = findChild<CwIdPanel*>()) cw->loadFromModel();
   move(m.left, m.top);
 }
 
