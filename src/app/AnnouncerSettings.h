@@ -7,6 +7,7 @@
 #include "serial/LineOptions.h"
 #include "weather/HistoryFileSettings.h"
 #include "weather/MonitorSettings.h"
+#include "weather/NetStationSettings.h"
 #include "weather/UnitsSettings.h"
 #include "weather/WeatherSource.h"
 #include "weather/WebSourceSettings.h"
@@ -30,6 +31,7 @@ struct AnnouncerSettings {
   WebSourceSettings aprs = WebSourceSettings::aprsDefaults();
   WebSourceSettings metar = WebSourceSettings::metarDefaults();
   WeatherSource source = WeatherSource::None;  // METEO=
+  NetStationSettings net;
 };
 
 }  // namespace parlhora

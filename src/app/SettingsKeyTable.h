@@ -49,6 +49,7 @@ class SettingsKeyTable {
   void addFileSourceKeys(const char* prefix, HistoryFileSettings AnnouncerSettings::*source);
   void addWebSourceKeys(const char* prefix, WebSourceSettings AnnouncerSettings::*source);
   void addTrailingKeys();
+  void addNetKeys();
 
   std::vector<SettingsKeyRule> rules_;
   QHash<QByteArray, int> exact_;
