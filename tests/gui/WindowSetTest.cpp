@@ -32,7 +32,7 @@ class Windows : public ::testing::Test {
   WindowSet set{*rig.core, notifier};
 };
 
-TEST_F(Windows, AllFourteenInStartUpOrderWithTheirCaptions) {
+TEST_F(Windows, AllFifteenInStartUpOrderWithTheirCaptions) {
   const std::pair<const char*, const char*> expected[] = {
       {"TForm1", "PARLHORA"},
       {"TFormInfo", "Info"},

@@ -1,6 +1,7 @@
 #include "stations/net/NetSource.h"
 
 #include <QDateTime>
+#include <algorithm>
 
 #include "platform/Clock.h"
 #include "stations/StationTime.h"

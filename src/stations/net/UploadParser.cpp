@@ -66,7 +66,7 @@ QDateTime utcTime(const QByteArray& text) {
   QDateTime t =
       QDateTime::fromString(QString::fromLatin1(text.trimmed()), QStringLiteral("yyyy-MM-dd HH:mm:ss"));
   if (!t.isValid()) return {};
-  t.setTimeZone(QTimeZone::UTC);
+  t.setTimeSpec(Qt::UTC);
   return t.toLocalTime();
 }
 

@@ -92,7 +92,7 @@ TEST_F(Station, RoundTripStatusesAndRestart) {
   } refused[] = {
       {post("/other", body), "HTTP/1.1 404"},
       {"DELETE /data/report/ HTTP/1.1\r\n\r\n", "HTTP/1.1 405"},
-      {post("/data/report/", body + "&x=" + QByteArray(20000, 'a')), "HTTP/1.1 413"},
+      {"POST /data/report/ HTTP/1.1\r\nContent-Length: 20000\r\n\r\n" + body, "HTTP/1.1 413"},
       {post("/data/report/", "PASSKEY=wrong&tempf=99"), "HTTP/1.1 403"},
       {"GET /weatherstation/updateweatherstation.php?ID=GW-KEY&tempf=nan&action=updateraw HTTP/1.1\r\n\r\n",
        "HTTP/1.1 400"},
