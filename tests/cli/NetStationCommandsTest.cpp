@@ -37,9 +37,10 @@ TEST(DecodeNet, ReadingsInTheUsersUnits) {
   QTemporaryDir folder;
   const QStringList metric = decode(
       folder.path(), "PASSKEY=K&tempf=50&humidity=65&baromrelin=29.92&windspeedmph=10&winddir=90\n", 0);
-  for (const char* line : {"TempExt=10", "TempInt=-200", "PresAtm=1013.207888", "VitVent=16.09344", "VitRafa=0",
-                           "DirVent=90", "HumiExt=65", "HumInt=255", "TRes=-200", "PreTend=255", "Pluie=-1",
-                           "CheckBoxText=Aussen-T (°C) = 10.0", "CheckBoxTint=Innen-T (°C) = --", "Status=0"})
+  for (const char* line :
+       {"TempExt=10", "TempInt=-200", "PresAtm=1013.207888", "VitVent=16.09344", "VitRafa=0", "DirVent=90",
+        "HumiExt=65", "HumInt=255", "TRes=-200", "PreTend=255", "Pluie=-1",
+        "CheckBoxText=Aussen-T (°C) = 10.0", "CheckBoxTint=Innen-T (°C) = --", "Status=0"})
     EXPECT_TRUE(metric.contains(line)) << line << "\n" << metric.join('\n').toStdString();
   EXPECT_EQ(metric.first(), "TempExt=10");
 

@@ -26,8 +26,9 @@ TEST(NetStationWindow, ChooserButtonBoxesAndReceiverSettings) {
   EXPECT_EQ(rig.core->settings().source, WeatherSource::NET);
 
   TFormMeteoNet& window = set.net();
-  for (const char* name : {"CheckBoxTint", "CheckBoxText", "CheckBoxPatm", "CheckBoxTend", "CheckBoxVent",
-                           "CheckBoxRafa", "CheckBoxDire", "CheckBoxHumiExt", "CheckBoxPluie", "CheckBoxTRes"})
+  for (const char* name :
+       {"CheckBoxTint", "CheckBoxText", "CheckBoxPatm", "CheckBoxTend", "CheckBoxVent", "CheckBoxRafa",
+        "CheckBoxDire", "CheckBoxHumiExt", "CheckBoxPluie", "CheckBoxTRes"})
     EXPECT_NE(window.findChild<QCheckBox*>(name), nullptr) << name;
   EXPECT_EQ(window.findChild<QLabel*>("LabelSendung")->text(), "letzte Sendung: --");
   window.findChild<QCheckBox*>("CheckBoxPluie")->click();
