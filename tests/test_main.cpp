@@ -10,7 +10,7 @@
 // Leaks inside system libraries that Qt loads once per process; read by
 // LeakSanitizer in the sanitizer build, unused otherwise.
 extern "C" const char* __lsan_default_suppressions() {
-  return "leak:libfontconfig\nleak:libdbus\nleak:libQt6Gui\nleak:libQt6Widgets\nleak:libglib\nleak:libasound\n";
+  return "leak:libfontconfig\nleak:libdbus\nleak:libQt6Gui\nleak:libQt6Widgets\nleak:libglib\nleak:libasound\nleak:libQt6WebEngineCore\n";
 }
 
 // Every test program gets an application object, so timers, queued calls
