@@ -8,6 +8,7 @@
 #include "serial/LineOptions.h"
 #include "weather/HistoryFileSettings.h"
 #include "weather/MonitorSettings.h"
+#include "weather/NetStationSettings.h"
 #include "weather/UnitsSettings.h"
 #include "weather/WeatherSource.h"
 #include "weather/WebSourceSettings.h"
@@ -32,6 +33,7 @@ struct AnnouncerSettings {
   WebSourceSettings metar = WebSourceSettings::metarDefaults();
   WeatherSource source = WeatherSource::None;  // METEO=
   CwIdSettings cwid;
+  NetStationSettings net;
 };
 
 }  // namespace parlhora

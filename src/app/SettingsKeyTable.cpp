@@ -134,7 +134,8 @@ const struct {
   WeatherSource source;
 } kSourceWords[] = {{"MON", WeatherSource::MON},   {"W23", WeatherSource::W23},
                     {"W28", WeatherSource::W28},   {"APRS", WeatherSource::APRS},
-                    {"PRO2", WeatherSource::PRO2}, {"METAR", WeatherSource::METAR}};
+                    {"PRO2", WeatherSource::PRO2}, {"METAR", WeatherSource::METAR},
+                    {"NET", WeatherSource::NET}};
 
 }  // namespace
 
@@ -153,6 +154,7 @@ SettingsKeyTable::SettingsKeyTable() {
   addFileSourceKeys("PRO2_", &AnnouncerSettings::pro2);
   addTrailingKeys();
   addCwIdKeys();
+  addNetKeys();
   for (int i = 0; i < static_cast<int>(rules_.size()); ++i)
     if (!rules_[i].prefix) exact_.insert(rules_[i].key, i);
 }
@@ -497,6 +499,39 @@ void SettingsKeyTable::addTrailingKeys() {
       "CTS=", [](auto& s) -> auto& { return s.lines.cts; }, Read::ZeroFalse, Written::IfFalse));
   add(flag(
       "DCD=", [](auto& s) -> auto& { return s.lines.dcd; }, Read::ZeroFalse, Written::IfFalse));
+}
+
+// The network station's keys, after every older key; a default value is
+// not written, so files without this source stay as they were.
+void SettingsKeyTable::addNetKeys() {
+  for (const auto& b : kAllBoxes) {
+    const auto box = b.field;
+    add(flag(
+        QByteArray("NET_") + b.suffix, [box](auto& s) -> auto& { return s.net.boxes.*box; }, Read::YesTrue,
+        Written::IfTrue));
+  }
+  add(number(
+      "NET_PORT=", [](auto& s) -> auto& { return s.net.port; }, 1, 65535, NetStationSettings::kDefaultPort));
+  // A path that is not one an HTTP request can name is ignored.
+  add(custom(
+      "NET_PATH=",
+      [](SettingsLoadContext& c, const QByteArray&, const QByteArray& v) {
+        const QByteArray path = v.trimmed();
+        if (!path.startsWith('/') || path.size() > 200) return QStringLiteral("value not a path");
+        for (char ch : path)
+          if (ch <= ' ' || ch == '?' || ch == '#' || ch == 0x7f) return QStringLiteral("value not a path");
+        c.settings.net.path = path;
+        return QString();
+      },
+      [](const AnnouncerSettings& s, Lines& out) {
+        if (s.net.path != NetStationSettings().path) out << "NET_PATH=" + oneLine(s.net.path);
+      }));
+  add(text(
+      "NET_KEY=", [](auto& s) -> auto& { return s.net.key; }, false, false));
+  add(number(
+      "NET_POFFSET=", [](auto& s) -> auto& { return s.net.pressureOffset; }, INT_MIN, INT_MAX, 0));
+  add(number(
+      "NET_SEUILTEN=", [](auto& s) -> auto& { return s.net.trendThreshold; }, 1, 9, 4));
 }
 
 }  // namespace parlhora

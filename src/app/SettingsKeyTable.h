@@ -50,6 +50,7 @@ class SettingsKeyTable {
   void addWebSourceKeys(const char* prefix, WebSourceSettings AnnouncerSettings::*source);
   void addTrailingKeys();
   void addCwIdKeys();  // CwIdKeys.cpp
+  void addNetKeys();
 
   std::vector<SettingsKeyRule> rules_;
   QHash<QByteArray, int> exact_;

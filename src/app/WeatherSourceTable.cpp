@@ -5,6 +5,7 @@
 #include "stations/Pro2Controller.h"
 #include "stations/W23Controller.h"
 #include "stations/W28Controller.h"
+#include "stations/net/NetSource.h"
 
 namespace parlhora {
 
@@ -26,6 +27,7 @@ void WeatherService::registerSources() {
   add(std::make_unique<AprsSource>(context_, s.aprs, nullptr, &network_));
   add(std::make_unique<Pro2Controller>(context_, s.pro2));
   add(std::make_unique<MetarSource>(context_, s.metar, nullptr, &network_));
+  add(std::make_unique<NetSource>(context_, s.net, platform_.uploadServer));
 }
 
 }  // namespace parlhora

@@ -17,10 +17,12 @@ namespace {
 using S = WeatherSource;
 
 constexpr unsigned bit(S s) { return 1u << static_cast<int>(s); }
-constexpr unsigned kAll = bit(S::MON) | bit(S::W23) | bit(S::W28) | bit(S::APRS) | bit(S::PRO2) | bit(S::METAR);
-constexpr unsigned kStations = bit(S::MON) | bit(S::W23) | bit(S::W28) | bit(S::PRO2);
+constexpr unsigned kAll =
+    bit(S::MON) | bit(S::W23) | bit(S::W28) | bit(S::APRS) | bit(S::PRO2) | bit(S::METAR) | bit(S::NET);
+// The network station speaks as the Pro2 does.
+constexpr unsigned kStations = bit(S::MON) | bit(S::W23) | bit(S::W28) | bit(S::PRO2) | bit(S::NET);
 constexpr unsigned kNotMonitor = kAll & ~bit(S::MON);
-constexpr unsigned kRainSources = bit(S::W23) | bit(S::W28) | bit(S::APRS) | bit(S::PRO2);
+constexpr unsigned kRainSources = bit(S::W23) | bit(S::W28) | bit(S::APRS) | bit(S::PRO2) | bit(S::NET);
 
 // A reading that is NaN or infinite cannot be taken: its item keeps the
 // absent value and is passed over, instead of rounding to a spoken 0.

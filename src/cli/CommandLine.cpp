@@ -71,7 +71,7 @@ QString CommandLine::usage() {
       "       parlhora ports\n"
       "       parlhora [--home DIR] say [--at \"YYYY-MM-DD hh:mm\"] [--dry-run | --out FILE.wav]\n"
       "       parlhora [--home DIR] schedule [--date YYYY-MM-DD]\n"
-      "       parlhora [--home DIR] decode metar|aprs|ws23|ws28|wlk FILE\n"
+      "       parlhora [--home DIR] decode metar|aprs|ws23|ws28|wlk|net FILE\n"
       "       parlhora [--home DIR] voice check\n"
       "       parlhora [--home DIR] screenshot FILE.png\n");
 }

@@ -5,6 +5,7 @@
 #include "app/AnnouncerSettings.h"
 #include "app/SettingsFile.h"
 #include "internet/AprsDecodeCommand.h"
+#include "cli/NetDecodeCommand.h"
 #include "internet/MetarDecodeCommand.h"
 #include "platform/backends/PosixSettingsStore.h"
 #include "stations/StationDecodeCommand.h"
@@ -14,7 +15,7 @@ namespace parlhora {
 int runDecodeCommand(const QStringList& args, const QString& programFolder, const QString& weatherFolder,
                      QTextStream& out, QTextStream& err) {
   if (args.size() != 2) {
-    err << "decode: wants metar|aprs|ws23|ws28|wlk FILE" << Qt::endl;
+    err << "decode: wants metar|aprs|ws23|ws28|wlk|net FILE" << Qt::endl;
     return 2;
   }
   const QString kind = args[0];
@@ -29,6 +30,7 @@ int runDecodeCommand(const QStringList& args, const QString& programFolder, cons
   if (stored.status == SettingsStore::ReadStatus::Ok)
     SettingsFile::load(stored.bytes, settings, [](const QByteArray&) { return false; });
 
+  if (kind == "net") return runDecodeNet(file, settings, QDateTime::currentDateTime(), out, err);
   if (kind == "aprs") return runDecodeAprs(file, settings, programFolder, weatherFolder, out, err);
   if (kind == "metar") return runDecodeMetar(file, settings, programFolder, weatherFolder, out, err);
   if (isStationFileKind(kind)) {

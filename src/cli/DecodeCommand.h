@@ -6,7 +6,7 @@
 
 namespace parlhora {
 
-/// `parlhora decode metar|aprs|ws23|ws28|wlk FILE`: runs that source's
+/// `parlhora decode metar|aprs|ws23|ws28|wlk|net FILE`: runs that source's
 /// refresh on a local file with the settings file's units and options and
 /// prints one `Name=value` line per field, then `Status=`. No network.
 /// Exit status 0 when the status is 0, 1 otherwise, 2 for bad arguments.

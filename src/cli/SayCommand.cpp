@@ -140,7 +140,10 @@ int runSayCommand(const QStringList& args, const QString& programFolder, QTextSt
   }
 
   SystemPlatform system(programFolder, programFolder, {});
-  ParlhoraCore core(system.set(notifier), coreOptions);
+  PlatformSet set = system.set(notifier);
+  // The running program receives the station; one announcement reads its file.
+  set.uploadServer = nullptr;
+  ParlhoraCore core(set, coreOptions);
   core.status().addListener([&](const QString& text) { out << text << Qt::endl; });
   // As the program does: unkey first, then end.
   bool stopped = false;

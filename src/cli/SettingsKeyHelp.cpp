@@ -46,7 +46,7 @@ const QHash<QByteArray, KeyHelp>& helpTable() {
       {"UNITPM=", {"Y, N", "Y", "Y: hPa, sonst inHg"}},
       {"UNITVK=", {"Y, N", "Y", "Y: km/h, sonst mph"}},
       {"UNITRM=", {"Y, N", "Y", "Y: mm, sonst inch"}},
-      {"METEO=", {"MON, W23, W28, APRS, PRO2, METAR", "keine", "Wetterquelle"}},
+      {"METEO=", {"MON, W23, W28, APRS, PRO2, METAR, NET", "keine", "Wetterquelle"}},
       {"TEMPINT=", {"Y", "aus", "Innentemperatur ansagen"}},
       {"TEMPEXT=", {"Y", "aus", "Außentemperatur ansagen"}},
       {"PRESATM=", {"Y", "aus", "Luftdruck ansagen"}},
@@ -102,12 +102,15 @@ const QHash<QByteArray, KeyHelp>& helpTable() {
        {"0..100", "50", "Pegel der Kennung in % der Vollaussteuerung, vor Lautstärke und Balance"}},
       {"CWID_MIN=",
        {"0..1440", "0", "0: bei jeder Ansage; N: nur wenn die letzte Kennung mindestens N Minuten her ist"}},
+      {"PORT=", {"1..65535", "8080", "TCP-Port, auf dem die Netzwerk-Station sendet (alle Adressen)"}},
+      {"PATH=", {"Pfad", "/data/report/", "Pfad der Ecowitt-Sendungen (Wunderground: /weatherstation/updateweatherstation.php)"}},
+      {"KEY=", {"Text", "leer", "nur Sendungen mit diesem PASSKEY oder dieser ID annehmen"}},
   };
   return table;
 }
 
 QByteArray withoutSourcePrefix(const QByteArray& key) {
-  for (const char* prefix : {"W23_", "W28_", "PRO2_", "APRS_", "METAR_"})
+  for (const char* prefix : {"W23_", "W28_", "PRO2_", "APRS_", "METAR_", "NET_"})
     if (key.startsWith(prefix)) return key.mid(static_cast<int>(qstrlen(prefix)));
   return key;
 }

@@ -13,6 +13,7 @@
 #include "gui/TFormMeteoPro2.h"
 #include "gui/TFormMeteoW23.h"
 #include "gui/TFormMeteoW28.h"
+#include "gui/TFormMeteoNet.h"
 #include "gui/TFormRecord.h"
 #include "link/RecorderControl.h"
 #include "gui/WindowSet.h"
@@ -29,6 +30,7 @@ CoreBinding::CoreBinding(WindowSet& windows, ParlhoraCore& core)
   QObject::connect(&windows_.w23(), &TFormMeteoW23::escapePressed, &windows_.main(), escape);
   QObject::connect(&windows_.w28(), &TFormMeteoW28::escapePressed, &windows_.main(), escape);
   QObject::connect(&windows_.pro2(), &TFormMeteoPro2::escapePressed, &windows_.main(), escape);
+  QObject::connect(&windows_.net(), &TFormMeteoNet::escapePressed, &windows_.main(), escape);
   if (RecorderControl* recorder = core_.cooperation().recorder())
     recorderConnection_ = QObject::connect(recorder, &RecorderControl::statusChanged, &windows_.recorder(),
                                            &TFormRecord::showStatus);
@@ -52,6 +54,7 @@ void CoreBinding::loaded() {
   windows_.w23().loadFromModel();
   windows_.w28().loadFromModel();
   windows_.pro2().loadFromModel();
+  windows_.net().loadFromModel();
   windows_.recorder().loadFromModel();
   com_.showPorts();
   windows_.showAfterLoad();

@@ -9,7 +9,7 @@ namespace parlhora {
 namespace {
 constexpr WeatherSource kSources[] = {WeatherSource::MON,  WeatherSource::W23,  WeatherSource::W28,
                                       WeatherSource::None, WeatherSource::APRS, WeatherSource::PRO2,
-                                      WeatherSource::METAR};
+                                      WeatherSource::METAR, WeatherSource::NET};
 }  // namespace
 
 TFormChoixMeteo::TFormChoixMeteo(WeatherService& weather, QWidget* parent)
@@ -31,6 +31,7 @@ QAbstractButton* TFormChoixMeteo::button(WeatherSource source) const {
     case WeatherSource::APRS: return ui_->RadioButtonAPRS;
     case WeatherSource::PRO2: return ui_->RadioButtonPro2;
     case WeatherSource::METAR: return ui_->RadioButtonMETAR;
+    case WeatherSource::NET: return ui_->RadioButtonNET;
     case WeatherSource::None: break;
   }
   return ui_->RadioButtonNoMeteo;

@@ -11,6 +11,7 @@
 #include "stations/Pro2Controller.h"
 #include "stations/W23Controller.h"
 #include "stations/W28Controller.h"
+#include "stations/net/NetSource.h"
 #include "gui/TForm1.h"
 #include "gui/TFormCOM.h"
 #include "gui/TFormChoixMeteo.h"
@@ -23,6 +24,7 @@
 #include "gui/TFormMeteoPro2.h"
 #include "gui/TFormMeteoW23.h"
 #include "gui/TFormMeteoW28.h"
+#include "gui/TFormMeteoNet.h"
 #include "gui/TFormMyUnits.h"
 #include "gui/TFormRecord.h"
 #include "gui/TrayIcon.h"
@@ -62,7 +64,8 @@ WindowSet::WindowSet(ParlhoraCore& core, Notifier& notifier)
       recorder_(std::make_unique<TFormRecord>(core.settings().mainWindow.recorderPath, notifier)),
       metar_(std::make_unique<TFormMeteoMETAR>(sourceAs<MetarSource>(core, WeatherSource::METAR))),
       favMetar_(std::make_unique<TFormFavMETAR>(core.settings().metar.favourites)),
-      tray_(std::make_unique<TrayIcon>()) {
+      tray_(std::make_unique<TrayIcon>()),
+      net_(std::make_unique<TFormMeteoNet>(sourceAs<NetSource>(core, WeatherSource::NET))) {
   connectMain();
   QObject::connect(&weather_, &WeatherService::sourcePicked, main_.get(),
                    [this](WeatherSource source, SourceController::Show show) {
@@ -76,11 +79,11 @@ WindowSet::~WindowSet() { tray_->remove(); }
 QList<QWidget*> WindowSet::windows() const {
   return {main_.get(), info_.get(),     monitor_.get(), chooser_.get(), w23_.get(),
           w28_.get(),  aprs_.get(),     pro2_.get(),    units_.get(),   favAprs_.get(),
-          com_.get(),  recorder_.get(), metar_.get(),   favMetar_.get()};
+          com_.get(),  recorder_.get(), metar_.get(),   favMetar_.get(), net_.get()};
 }
 
 QList<QWidget*> WindowSet::weatherWindows() const {
-  return {monitor_.get(), aprs_.get(), metar_.get(), w23_.get(), w28_.get(), pro2_.get()};
+  return {monitor_.get(), aprs_.get(), metar_.get(), w23_.get(), w28_.get(), pro2_.get(), net_.get()};
 }
 
 void WindowSet::connectMain() {
@@ -176,6 +179,8 @@ QWidget* WindowSet::sourceWindow() const {
       return pro2_.get();
     case WeatherSource::METAR:
       return metar_.get();
+    case WeatherSource::NET:
+      return net_.get();
     case WeatherSource::None:
       break;
   }

@@ -28,6 +28,7 @@ class TFormRecord;
 class TFormMeteoMETAR;
 class TFormFavMETAR;
 class TrayIcon;
+class TFormMeteoNet;
 
 /// Creates the main window, the thirteen secondary windows (in the start-up
 /// order) and the tray icon, each given the core model or service it shows,
@@ -58,10 +59,11 @@ class WindowSet {
   TFormMeteoMETAR& metar() { return *metar_; }
   TFormFavMETAR& favMetar() { return *favMetar_; }
   TrayIcon& tray() { return *tray_; }
+  TFormMeteoNet& net() { return *net_; }
 
-  /// All fourteen windows in creation order, the main window first.
+  /// All fifteen windows in creation order, the main window first.
   QList<QWidget*> windows() const;
-  /// The six source windows: Monitor II, APRS, METAR, WS-23xx, WS-28xx, Pro2.
+  /// The seven source windows: Monitor II, APRS, METAR, WS-23xx, WS-28xx, Pro2, network station.
   QList<QWidget*> weatherWindows() const;
 
   /// End of loading: the main window appears at its remembered place, unless
@@ -107,6 +109,7 @@ class WindowSet {
   std::unique_ptr<TFormMeteoMETAR> metar_;
   std::unique_ptr<TFormFavMETAR> favMetar_;
   std::unique_ptr<TrayIcon> tray_;
+  std::unique_ptr<TFormMeteoNet> net_;
 };
 
 }  // namespace parlhora

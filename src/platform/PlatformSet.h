@@ -12,6 +12,7 @@ class SerialLines;
 class SettingsStore;
 class SharedLink;
 class StationPort;
+class StreamServer;
 class WaveOut;
 
 /// The platform facilities the core runs on, borrowed for the core's
@@ -29,6 +30,7 @@ struct PlatformSet {
   QString weatherFolder;  // empty when it could not be created
   SharedLink* sharedLink = nullptr;     // simplex program link; none in one-shot commands
   RecorderChannel* recorder = nullptr;  // wave recorder; none in one-shot commands
+  StreamServer* uploadServer = nullptr;  // network station receiver; none in one-shot commands
 };
 
 }  // namespace parlhora

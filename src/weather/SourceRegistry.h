@@ -7,10 +7,10 @@
 namespace parlhora {
 
 /// The weather sources by their number (MeteoSource): 1 Monitor II, 2 WS-23xx,
-/// 3 WS-28xx, 4 APRS, 5 Pro2, 6 METAR. Borrows the controllers.
+/// 3 WS-28xx, 4 APRS, 5 Pro2, 6 METAR, 7 network station. Borrows the controllers.
 class SourceRegistry {
  public:
-  static constexpr int kCount = 7;
+  static constexpr int kCount = 8;
 
   void add(SourceController& source) { sources_[index(source.id())] = &source; }
   SourceController* get(WeatherSource id) const { return sources_[index(id)]; }

@@ -32,7 +32,7 @@ class Windows : public ::testing::Test {
   WindowSet set{*rig.core, notifier};
 };
 
-TEST_F(Windows, AllFourteenInStartUpOrderWithTheirCaptions) {
+TEST_F(Windows, AllFifteenInStartUpOrderWithTheirCaptions) {
   const std::pair<const char*, const char*> expected[] = {
       {"TForm1", "PARLHORA"},
       {"TFormInfo", "Info"},
@@ -48,10 +48,11 @@ TEST_F(Windows, AllFourteenInStartUpOrderWithTheirCaptions) {
       {"TFormRecord", "PARLHORA"},
       {"TFormMeteoMETAR", " METAR-Wetterdaten"},
       {"TFormFavMETAR", "METAR-Favoriten"},
+      {"TFormMeteoNet", "Netzwerk-Wetterstation"},
   };
   const QList<QWidget*> windows = set.windows();
-  ASSERT_EQ(windows.size(), 14);
-  for (int i = 0; i < 14; ++i) {
+  ASSERT_EQ(windows.size(), 15);
+  for (int i = 0; i < 15; ++i) {
     EXPECT_EQ(windows[i]->objectName(), expected[i].first);
     EXPECT_EQ(windows[i]->windowTitle(), QString::fromUtf8(expected[i].second)) << expected[i].first;
     EXPECT_TRUE(windows[i]->isHidden()) << "nothing shows before the settings are loaded";

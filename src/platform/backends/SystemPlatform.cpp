@@ -12,7 +12,7 @@ SystemPlatform::SystemPlatform(const QString& home, const QString& program, cons
 PlatformSet SystemPlatform::set(Notifier& notifier) {
   return PlatformSet{clock,         waveOut,     serialLines,           notifier,
                      autostart,     settingsStore, stationPort, paths.programFolder(),
-                     paths.weatherFolder(), &sharedLink, &recorder};
+                     paths.weatherFolder(), &sharedLink, &recorder, &uploadServer};
 }
 
 }  // namespace parlhora

@@ -10,6 +10,7 @@
 #include "platform/backends/LocalSocketRecorderChannel.h"
 #include "platform/backends/PosixSharedLink.h"
 #include "platform/backends/PosixSettingsStore.h"
+#include "platform/backends/TcpStreamServer.h"
 #include "platform/backends/SystemClock.h"
 #include "platform/backends/TermiosSerialLines.h"
 #include "platform/backends/TermiosStationPort.h"
@@ -43,6 +44,7 @@ class SystemPlatform {
   TermiosStationPort stationPort;
   PosixSharedLink sharedLink;
   LocalSocketRecorderChannel recorder;
+  TcpStreamServer uploadServer;
 };
 
 }  // namespace parlhora
