@@ -2,25 +2,28 @@
 
 #include <QCoreApplication>
 #include <QPixmap>
+#include <QWidget>
 
 #include "gui/TForm1.h"
 
 namespace parlhora {
 
-bool saveMainWindowScreenshot(TForm1& form, const QString& png) {
+bool saveWindowScreenshot(QWidget& window, const QString& png) {
   // A window that was never shown has no layout yet; show it off screen once.
-  const bool wasVisible = form.isVisible();
+  const bool wasVisible = window.isVisible();
   if (!wasVisible) {
-    form.setAttribute(Qt::WA_DontShowOnScreen, true);
-    form.show();
+    window.setAttribute(Qt::WA_DontShowOnScreen, true);
+    window.show();
     QCoreApplication::processEvents();
   }
-  const QPixmap picture = form.grab();
+  const QPixmap picture = window.grab();
   if (!wasVisible) {
-    form.hide();
-    form.setAttribute(Qt::WA_DontShowOnScreen, false);
+    window.hide();
+    window.setAttribute(Qt::WA_DontShowOnScreen, false);
   }
   return !picture.isNull() && picture.save(png, "PNG");
 }
+
+bool saveMainWindowScreenshot(TForm1& form, const QString& png) { return saveWindowScreenshot(form, png); }
 
 }  // namespace parlhora

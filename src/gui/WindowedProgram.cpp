@@ -1,7 +1,9 @@
 #include "gui/WindowedProgram.h"
 
 #include <QApplication>
+#include <QDateTime>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTextStream>
@@ -9,11 +11,15 @@
 #include <cstdio>
 
 #include "app/ParlhoraCore.h"
+#include "app/WeatherService.h"
 #include "gui/CoreBinding.h"
 #include "gui/QtNotifier.h"
 #include "gui/RaiseChannel.h"
 #include "gui/Screenshot.h"
 #include "gui/TForm1.h"
+#include "gui/TFormChoixMeteo.h"
+#include "gui/TFormMeteoMETAR.h"
+#include "gui/TFormMyUnits.h"
 #include "gui/WindowSet.h"
 #include "platform/backends/InstanceLock.h"
 #include "platform/backends/SystemPlatform.h"
@@ -84,25 +90,69 @@ int runWindowed(const QString& home, const QString& program, const QStringList& 
   return status;
 }
 
+namespace {
+
+// A fresh program folder whose METAR source reads a local report, so the
+// weather window has readings to show without the network.
+void prepareScreenshotHome(const QString& folder) {
+  const QString report = QDir(folder).filePath("metar.txt");
+  QFile metar(report);
+  if (metar.open(QIODevice::WriteOnly))
+    metar.write("EDDF " + QDateTime::currentDateTimeUtc().addSecs(-1800).toString("ddhhmm").toLatin1() +
+                "Z 24012KT 9999 FEW030 12/06 Q1016\n");
+  QFile ini(QDir(folder).filePath("parlhora.ini"));
+  if (ini.open(QIODevice::WriteOnly))
+    ini.write(
+        "[PARLHORA V2.2.3]\r\nMETEO=METAR\r\nFORMMETEO=Y\r\nMETAR_TEMPEXT=Y\r\nMETAR_PRESATM=Y\r\n"
+        "METAR_VITVENT=Y\r\nMETAR_DIRVENT=Y\r\nMETAR_HUMIDI=Y\r\nMETAR_DAT=" +
+        report.toUtf8() + "\r\n");
+}
+
+bool saveScreenshotSet(WindowSet& windows, ParlhoraCore& core, const QString& folder) {
+  if (SourceController* metar = core.weather().source(WeatherSource::METAR)) {
+    metar->refreshNow();
+    metar->waitUntilIdle();
+  }
+  const std::pair<QWidget*, const char*> pictures[] = {
+      {&windows.main(), "main-window.png"},
+      {&windows.chooser(), "source-chooser.png"},
+      {&windows.units(), "units-window.png"},
+      {&windows.metar(), "metar-window.png"},
+  };
+  bool saved = true;
+  for (const auto& [window, name] : pictures) {
+    const bool one = saveWindowScreenshot(*window, QDir(folder).filePath(name));
+    if (!one) QTextStream(stderr) << "screenshot: could not write " << name << Qt::endl;
+    saved = saved && one;
+  }
+  return saved;
+}
+
+}  // namespace
+
 int runScreenshot(const QString& home, const QString& program, const QString& png) {
   // Without --home the picture shows a fresh start, and nothing of the
   // user's own folder is read or written.
   QTemporaryDir fresh;
+  const bool set = QFileInfo(png).isDir();
+  if (set && home.isEmpty()) prepareScreenshotHome(fresh.path());
   WindowedProgram windowed(home.isEmpty() ? fresh.path() : home, program, {});
   // Exclude the moving parts of the picture: take it right after loading.
   bool saved = false;
   QTimer poll;
   QObject::connect(&poll, &QTimer::timeout, [&] {
     if (!windowed.core().loaded()) return;
+    poll.stop();
     windowed.windows().main().show();
-    saved = saveMainWindowScreenshot(windowed.windows().main(), png);
+    saved = set ? saveScreenshotSet(windowed.windows(), windowed.core(), png)
+                : saveMainWindowScreenshot(windowed.windows().main(), png);
     QApplication::quit();
   });
   poll.start(100);
   QTimer::singleShot(10000, qApp, &QCoreApplication::quit);
   QApplication::exec();
   windowed.core().FormClose();
-  if (!saved) QTextStream(stderr) << "screenshot: could not write " << png << Qt::endl;
+  if (!saved && !set) QTextStream(stderr) << "screenshot: could not write " << png << Qt::endl;
   return saved ? 0 : 1;
 }
 
