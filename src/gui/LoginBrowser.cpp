@@ -4,6 +4,7 @@
 #include <QVBoxLayout>
 
 #ifdef PARLHORA_WEBENGINE
+#include <unistd.h>
 #include <QWebEngineCookieStore>
 #include <QWebEnginePage>
 #include <QWebEngineProfile>
@@ -20,6 +21,11 @@ struct LoginBrowser::Engine {
 };
 
 bool LoginBrowser::available() { return true; }
+
+void LoginBrowser::prepareProcess() {
+  if (::geteuid() == 0 && !qEnvironmentVariableIsSet("QTWEBENGINE_DISABLE_SANDBOX"))
+    qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+}
 
 LoginBrowser::LoginBrowser(QNetworkCookieJar& jar, QWidget* parent) : QWidget(parent) {
   // The view (and its page) is made first so that it is deleted before the
@@ -39,6 +45,7 @@ LoginBrowser::LoginBrowser(QNetworkCookieJar& jar, QWidget* parent) : QWidget(pa
   connect(store, &QWebEngineCookieStore::cookieRemoved, this,
           [&jar](const QNetworkCookie& c) { jar.deleteCookie(c); });
   store->loadAllCookies();
+  connect(view, &QWebEngineView::loadFinished, this, &LoginBrowser::pageLoaded);
   engine_ = new Engine{profile, view};
 }
 
@@ -53,6 +60,8 @@ void LoginBrowser::stop() { engine_->view->stop(); }
 struct LoginBrowser::Engine {};
 
 bool LoginBrowser::available() { return false; }
+
+void LoginBrowser::prepareProcess() {}
 
 LoginBrowser::LoginBrowser(QNetworkCookieJar& jar, QWidget* parent) : QWidget(parent) { (void)jar; }
 
