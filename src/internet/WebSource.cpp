@@ -62,7 +62,7 @@ void WebSource::applySettings() {
 
 void WebSource::close() {
   queued_.reset();
-  cancelRunning();
+  cancelRunning(false);
   stop();
 }
 
@@ -83,11 +83,12 @@ void WebSource::submit(const Request& request) {
   run(request);
 }
 
-void WebSource::cancelRunning() {
+void WebSource::cancelRunning(bool logged) {
   if (!downloading_) return;
   download_->abort();
   downloading_ = false;
-  context_.logLine(kindName() + QStringLiteral(": ") + running_->address + QStringLiteral(": abgebrochen"));
+  if (logged)
+    context_.logLine(kindName() + QStringLiteral(": ") + running_->address + QStringLiteral(": abgebrochen"));
   running_.reset();
 }
 
@@ -202,7 +203,7 @@ void WebSource::finishRefresh(bool decode) {
 
 int WebSource::refreshFromFile(const QString& file) {
   queued_.reset();
-  cancelRunning();
+  cancelRunning(false);
   stop();
   beginRefresh();
   const QString target = webFile();

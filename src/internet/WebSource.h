@@ -131,7 +131,7 @@ class WebSource : public TimedSource {
   /// A request for the running download's address waits for it; one for
   /// another address cancels it and runs at once.
   void submit(const Request& request);
-  void cancelRunning();
+  void cancelRunning(bool logged = true);
   void run(const Request& request);
   void runRefresh(const QString& address);
   void startFetch(const Request& request);
