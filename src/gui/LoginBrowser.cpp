@@ -1,76 +1,81 @@
 #include "gui/LoginBrowser.h"
 
+#include <unistd.h>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QLibrary>
 #include <QNetworkCookieJar>
 #include <QVBoxLayout>
 
-#ifdef PARLHORA_WEBENGINE
-#include <unistd.h>
-#include <QWebEngineCookieStore>
-#include <QWebEnginePage>
-#include <QWebEngineProfile>
-#include <QWebEngineView>
-#endif
-
 namespace parlhora {
 
+namespace {
+
+using MakeView = QWidget* (*)(QNetworkCookieJar*, QWidget*);
+
 #ifdef PARLHORA_WEBENGINE
+// Beside the program in a build tree (the tests one folder below it), or
+// where the package installs it.
+QStringList moduleCandidates() {
+  const QString here = QCoreApplication::applicationDirPath();
+  const QString name = QStringLiteral("parlhora-loginview.so");
+  return {QDir(here).filePath(name), QDir(here).filePath(QStringLiteral("../") + name),
+          QStringLiteral(PARLHORA_MODULE_DIR "/") + name};
+}
+#endif
 
-struct LoginBrowser::Engine {
-  QWebEngineProfile* profile;
-  QWebEngineView* view;
-};
+// Loaded once, at the first log-in, and kept: the engine cannot be
+// unloaded while the process lives.
+MakeView factory() {
+  static MakeView make = [] {
+    MakeView found = nullptr;
+#ifdef PARLHORA_WEBENGINE
+    for (const QString& path : moduleCandidates()) {
+      if (!QFile::exists(path)) continue;
+      auto* library = new QLibrary(path);
+      found = reinterpret_cast<MakeView>(library->resolve("parlhora_make_login_view"));
+      if (found) break;
+      qWarning("log-in browser: %s", qPrintable(library->errorString()));
+      delete library;
+    }
+#endif
+    return found;
+  }();
+  return make;
+}
 
-bool LoginBrowser::available() { return true; }
+}  // namespace
+
+bool LoginBrowser::available() { return factory() != nullptr; }
 
 void LoginBrowser::prepareProcess() {
+#ifdef PARLHORA_WEBENGINE
+  // What the engine needs before the application object exists, since it
+  // comes later as a module.
+  QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
   if (::geteuid() == 0 && !qEnvironmentVariableIsSet("QTWEBENGINE_DISABLE_SANDBOX"))
     qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+#endif
 }
 
 LoginBrowser::LoginBrowser(QNetworkCookieJar& jar, QWidget* parent) : QWidget(parent) {
-  // The view (and its page) is made first so that it is deleted before the
-  // profile, as the engine requires. A named profile keeps the log-in
-  // across program starts.
-  auto* view = new QWebEngineView(this);
-  auto* profile = new QWebEngineProfile(QStringLiteral("parlhora"), this);
-  view->setObjectName(QStringLiteral("WebBrowser1"));
-  view->setPage(new QWebEnginePage(profile, view));
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
-  layout->addWidget(view);
-  QWebEngineCookieStore* store = profile->cookieStore();
-  connect(store, &QWebEngineCookieStore::cookieAdded, this, [&jar](const QNetworkCookie& c) {
-    if (!jar.updateCookie(c)) jar.insertCookie(c);
-  });
-  connect(store, &QWebEngineCookieStore::cookieRemoved, this,
-          [&jar](const QNetworkCookie& c) { jar.deleteCookie(c); });
-  store->loadAllCookies();
-  connect(view, &QWebEngineView::loadFinished, this, &LoginBrowser::pageLoaded);
-  engine_ = new Engine{profile, view};
+  if (MakeView make = factory()) view_ = make(&jar, this);
+  if (!view_) return;
+  layout->addWidget(view_);
+  connect(view_, SIGNAL(pageLoaded(bool)), this, SIGNAL(pageLoaded(bool)));
 }
-
-LoginBrowser::~LoginBrowser() { delete engine_; }
-
-void LoginBrowser::open(const QUrl& url) { engine_->view->load(url); }
-
-void LoginBrowser::stop() { engine_->view->stop(); }
-
-#else
-
-struct LoginBrowser::Engine {};
-
-bool LoginBrowser::available() { return false; }
-
-void LoginBrowser::prepareProcess() {}
-
-LoginBrowser::LoginBrowser(QNetworkCookieJar& jar, QWidget* parent) : QWidget(parent) { (void)jar; }
 
 LoginBrowser::~LoginBrowser() = default;
 
-void LoginBrowser::open(const QUrl& url) { (void)url; }
+void LoginBrowser::open(const QUrl& url) {
+  if (view_) QMetaObject::invokeMethod(view_, "open", Q_ARG(QUrl, url));
+}
 
-void LoginBrowser::stop() {}
-
-#endif
+void LoginBrowser::stop() {
+  if (view_) QMetaObject::invokeMethod(view_, "stop");
+}
 
 }  // namespace parlhora
