@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # What the embedded log-in browser costs the windowed program: start-up time
-# (launch to the main window mapped) and resident memory, for a build with
+# (launch to the APRS window mapped) and resident memory, for a build with
 # and one without the web engine, and memory once "aprs.fi anmelden" has
 # been pressed. Runs under its own Xvfb with icewm.
 #   bench/login-browser-cost.sh BUILD_WITH/parlhora [BUILD_WITHOUT/parlhora]
@@ -32,7 +32,7 @@ measure() {  # binary, press-login (0/1)
   start=$(date +%s%N)
   "$1" --home "$home" >/dev/null 2>&1 &
   pid=$!
-  xdotool search --sync --onlyvisible --name '^APRS-Wetterdaten$' >/dev/null
+  until xdotool search --onlyvisible --name '^APRS-Wetterdaten$' >/dev/null 2>&1; do sleep 0.01; done
   end=$(date +%s%N)
   sleep 3
   local idle
@@ -55,7 +55,7 @@ measure() {  # binary, press-login (0/1)
   rm -rf "$home"
 }
 
-for run in 1 2 3; do
-  measure "$1" $([ $run = 3 ] && echo 1 || echo 0)
-  [ $# -ge 2 ] && measure "$2" 0
+for run in 1 2 3 4 5; do
+  measure "$1" $([ $run = 5 ] && echo 1 || echo 0)
+  if [ $# -ge 2 ]; then measure "$2" 0; fi
 done

@@ -8,6 +8,14 @@
 #include <QNetworkCookieJar>
 #include <QVBoxLayout>
 
+#ifdef PARLHORA_WEBENGINE
+#include <QOpenGLContext>
+// Exported by QtGui for this purpose (its web engines use them), declared
+// only in its private headers.
+Q_GUI_EXPORT QOpenGLContext* qt_gl_global_share_context();
+Q_GUI_EXPORT void qt_gl_set_global_share_context(QOpenGLContext* context);
+#endif
+
 namespace parlhora {
 
 namespace {
@@ -15,6 +23,18 @@ namespace {
 using MakeView = QWidget* (*)(QNetworkCookieJar*, QWidget*);
 
 #ifdef PARLHORA_WEBENGINE
+// The engine renders through OpenGL contexts shared with a global one. Qt
+// makes that one at start when asked before the application object, and so
+// loads the GL driver into every program; made here it costs only those who
+// log in.
+void shareContexts() {
+  if (qt_gl_global_share_context()) return;
+  QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+  auto* context = new QOpenGLContext(QCoreApplication::instance());
+  context->create();
+  qt_gl_set_global_share_context(context);
+}
+
 // Beside the program in a build tree (the tests one folder below it), or
 // where the package installs it.
 QStringList moduleCandidates() {
@@ -31,6 +51,7 @@ MakeView factory() {
   static MakeView make = [] {
     MakeView found = nullptr;
 #ifdef PARLHORA_WEBENGINE
+    shareContexts();
     for (const QString& path : moduleCandidates()) {
       if (!QFile::exists(path)) continue;
       auto* library = new QLibrary(path);
@@ -51,9 +72,6 @@ bool LoginBrowser::available() { return factory() != nullptr; }
 
 void LoginBrowser::prepareProcess() {
 #ifdef PARLHORA_WEBENGINE
-  // What the engine needs before the application object exists, since it
-  // comes later as a module.
-  QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
   if (::geteuid() == 0 && !qEnvironmentVariableIsSet("QTWEBENGINE_DISABLE_SANDBOX"))
     qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
 #endif
