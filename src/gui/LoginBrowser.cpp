@@ -36,12 +36,12 @@ void shareContexts() {
 }
 
 // Beside the program in a build tree (the tests one folder below it), or
-// where the package installs it.
+// where the package installs it, relative to the program whatever the prefix.
 QStringList moduleCandidates() {
   const QString here = QCoreApplication::applicationDirPath();
   const QString name = QStringLiteral("parlhora-loginview.so");
   return {QDir(here).filePath(name), QDir(here).filePath(QStringLiteral("../") + name),
-          QStringLiteral(PARLHORA_MODULE_DIR "/") + name};
+          QDir(here).filePath(QStringLiteral("../" PARLHORA_MODULE_DIR "/") + name)};
 }
 #endif
 
