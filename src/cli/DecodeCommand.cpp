@@ -4,11 +4,11 @@
 
 #include "app/AnnouncerSettings.h"
 #include "app/SettingsFile.h"
-#include "internet/AprsDecodeCommand.h"
+#include "cli/AprsDecodeCommand.h"
+#include "cli/MetarDecodeCommand.h"
 #include "cli/NetDecodeCommand.h"
-#include "internet/MetarDecodeCommand.h"
 #include "platform/backends/PosixSettingsStore.h"
-#include "stations/StationDecodeCommand.h"
+#include "cli/StationDecodeCommand.h"
 
 namespace parlhora {
 

@@ -19,7 +19,11 @@ constexpr int kBrowserHeight = 480;
 }  // namespace
 
 TFormMeteoAPRS::TFormMeteoAPRS(AprsSource& source, NetworkSession& network, QWidget* parent)
-    : QWidget(parent), ui_(std::make_unique<Ui::TFormMeteoAPRS>()), source_(source) {
+    : QWidget(parent),
+      ui_(std::make_unique<Ui::TFormMeteoAPRS>()),
+      source_(source),
+      network_(network),
+      loginPage_(AprsPage::loginUrl()) {
   ui_->setupUi(this);
   ui_->ButtonLogin->setText(AprsPage::loginCaption());
   loginNote_ = new QLabel(this);
@@ -27,12 +31,6 @@ TFormMeteoAPRS::TFormMeteoAPRS(AprsSource& source, NetworkSession& network, QWid
   loginNote_->setWordWrap(true);
   loginNote_->hide();
   ui_->layout29->addWidget(loginNote_);
-  if (LoginBrowser::available()) {
-    browser_ = new LoginBrowser(network.cookies(), this);
-    browser_->setMinimumHeight(kBrowserHeight);
-    browser_->hide();
-    ui_->layout29->addWidget(browser_);
-  }
   connectControls();
   loadFromModel();
 }
@@ -125,7 +123,7 @@ void TFormMeteoAPRS::showReadings() {
 }
 
 void TFormMeteoAPRS::loginClicked() {
-  if (!browser_) {
+  if (!LoginBrowser::available()) {
     QDesktopServices::openUrl(QUrl(AprsPage::loginUrl()));
     loginNote_->setText(
         QStringLiteral("Anmeldung im Web-Browser des Systems: die Downloads laufen ohne "
@@ -137,11 +135,16 @@ void TFormMeteoAPRS::loginClicked() {
     hideBrowser();
     return;
   }
+  if (!browser_) {
+    browser_ = new LoginBrowser(network_.cookies(), this);
+    browser_->setMinimumHeight(kBrowserHeight);
+    ui_->layout29->addWidget(browser_);
+  }
   normalHeight_ = height();
   source_.setBrowserShown(true);
   browser_->show();
   resize(width(), normalHeight_ + kBrowserHeight + 20);
-  browser_->open(QUrl(AprsPage::loginUrl()));
+  browser_->open(loginPage_);
 }
 
 void TFormMeteoAPRS::hideBrowser() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QUrl>
 #include <QWidget>
 #include <memory>
 
@@ -16,8 +17,9 @@ class LoginBrowser;
 class NetworkSession;
 
 /// The APRS window ("APRS-Wetterdaten"), a view of an AprsSource and of its
-/// APRS_ settings model. ButtonLogin shows the log-in browser, whose cookies
-/// go into `network`'s jar; a build without a web engine opens the log-in
+/// APRS_ settings model. ButtonLogin shows the log-in browser (made at the
+/// first press, so the engine costs nothing until then), whose cookies go
+/// into `network`'s jar; a build without a web engine opens the log-in
 /// page in the desktop's browser instead. Main thread only; the source and
 /// the session outlive the window.
 class TFormMeteoAPRS : public QWidget {
@@ -31,6 +33,9 @@ class TFormMeteoAPRS : public QWidget {
 
   /// Sets every control from the settings model (after loading the file).
   void loadFromModel();
+  /// The page ButtonLogin opens: the service's log-in page unless a test
+  /// points it at a local server.
+  void setLoginPage(const QUrl& url) { loginPage_ = url; }
 
  signals:
   void favouritesRequested();
@@ -50,7 +55,9 @@ class TFormMeteoAPRS : public QWidget {
 
   std::unique_ptr<Ui::TFormMeteoAPRS> ui_;
   AprsSource& source_;
-  LoginBrowser* browser_ = nullptr;  // owned by the window's layout
+  NetworkSession& network_;
+  QUrl loginPage_;
+  LoginBrowser* browser_ = nullptr;  // made at the first log-in; owned by the window's layout
   QLabel* loginNote_ = nullptr;
   int normalHeight_ = 0;
 };

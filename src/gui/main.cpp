@@ -16,6 +16,7 @@
 #include "cli/SayCommand.h"
 #include "cli/VoiceCommand.h"
 #include "cli/SettingsKeyHelp.h"
+#include "gui/LoginBrowser.h"
 #include "gui/WindowedProgram.h"
 #include "platform/backends/XdgPaths.h"
 
@@ -113,6 +114,7 @@ int main(int argc, char** argv) {
     return runHeadless(line.home, QCoreApplication::applicationFilePath(), autostartArguments(line));
   }
   if (line.command == CommandLine::Command::Program && !line.headless) {
+    LoginBrowser::prepareProcess();
     QApplication app(argc, argv);
     return runWindowed(line.home, QCoreApplication::applicationFilePath(), autostartArguments(line));
   }

@@ -1,16 +1,13 @@
 #pragma once
 
 #include <QString>
-#include <memory>
+#include <optional>
 
 #include "internet/AprsPage.h"
-#include "weather/TimedSource.h"
-#include "weather/WebSourceSettings.h"
+#include "internet/AprsWeather.h"
+#include "internet/WebSource.h"
 
 namespace parlhora {
-
-class DownloadToFile;
-class NetworkSession;
 
 /// The APRS source: fetches the raw-packet page of the address in EditDat
 /// (or reads a local two-line weather file), keeps the newest packet line as
@@ -20,7 +17,7 @@ class NetworkSession;
 /// browser is shown, timer refreshes of a web address only re-arm the timer.
 /// The window is a view of this object and of its settings model. Core
 /// thread only.
-class AprsSource : public TimedSource {
+class AprsSource : public WebSource {
   Q_OBJECT
 
  public:
@@ -29,22 +26,11 @@ class AprsSource : public TimedSource {
   /// own session (and cookie jar).
   AprsSource(SourceContext& context, WebSourceSettings& settings, QObject* parent = nullptr,
              NetworkSession* network = nullptr);
-  ~AprsSource() override;
 
-  // SourceController
-  void refresh() override;
   void applySettings() override;
   void close() override;
-  void waitUntilIdle() override;
-  const ReadingBoxes& boxes() const override { return settings_.boxes; }
 
-  // The window's events.
-  void EditDatKeyPress();  // Enter: fetch the address
-  void EditDatChange(const QString& text);
-  void ButtonRafraichirClick();
-  void ComboBoxPathChange(int index);
-  void ComboBoxTUChange(int index);
-  void SpinEditOffSetPressionChange(int steps);
+  // The window's events beyond those of every web source.
   void setRawWind(RawWindUnit unit);
   void setRawFahrenheit(bool fahrenheit);
   void setRawInch(bool inch);
@@ -55,56 +41,30 @@ class AprsSource : public TimedSource {
   void setBrowserShown(bool shown);
   bool browserShown() const { return browserShown_; }
 
-  /// The decode command: takes `file` as if it had just been downloaded
-  /// from the address, then decodes and writes "aprs_cw.txt". No network.
-  /// Returns the fetch status.
-  int refreshFromFile(const QString& file);
-
-  WebSourceSettings& settings() { return settings_; }
-  int fetchStatus() const { return fetchStatus_; }
-  bool downloading() const { return downloading_; }
-  /// StaticTextErreur as shown: "Herunterladen ..." while a download runs.
-  QString statusText() const;
-  int historyIndex() const { return historyIndex_; }
-  DownloadToFile& downloader() { return *download_; }
-  QString dataFile() const { return dataFile_; }
-
  signals:
-  void historyChanged();
-  /// A refresh was asked for from the window: the favourites window hides.
-  void hideFavouritesRequested();
   /// A fetch or a refresh click closes the log-in browser.
   void hideBrowserRequested();
 
  protected:
-  void doRefresh() override {}
+  QString webFileName() const override { return QStringLiteral("aprs_web.txt"); }
+  QString kindName() const override { return QStringLiteral("APRS"); }
+  int examine(const QString& file, const QString& address) override;
+  int tooLargeStatus() const override { return AprsPage::NoPacket; }
+  int missingFileStatus() const override { return AprsPage::NoDataFile; }
+  void clearCaptions() override;
+  void addressCaptions(const QString& address) override;
+  void beginRefresh() override;
+  bool decodeDataFile() override;
+  void fetchFailed(int status, const QString& address) override;
+  void enterLocal(const QString& address) override;
+  void userRequest() override;
+  bool holdsWebRefresh() const override { return browserShown_; }
 
  private:
-  QString address() const;
-  QString localPath() const;
-  QString webFile() const;
-  void setError(const QString& text);
-  void beginRefresh();
-  void startFetch();
-  void onDownloaded(int status);
-  void afterFetch();
-  void finishRefresh();
-  void decodeDataFile();
   void writePlainLine(const QString& line);
   void resetCaptions();
-  void addRecent(const QString& address);
-  void clickRefreshUnlessBusy();
 
-  WebSourceSettings& settings_;
-  std::unique_ptr<NetworkSession> ownNetwork_;
-  std::unique_ptr<DownloadToFile> download_;
-  QString dataFile_;
-  int fetchStatus_ = AprsPage::Ok;
-  int historyIndex_ = -1;
-  bool downloading_ = false;
-  bool refreshRunning_ = false;  // the running download belongs to a refresh
-  bool busy_ = false;            // inside ButtonRafraichirClick
-  bool justFetched_ = false;     // the next refresh decodes what a fetch just got
+  std::optional<AprsWeather> lastWeather_;  // what the readings were decoded from
   bool browserShown_ = false;
 };
 

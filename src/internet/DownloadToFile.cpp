@@ -5,10 +5,17 @@
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QNetworkRequest>
+#include <algorithm>
 
 #include "internet/NetworkSession.h"
 
 namespace parlhora {
+
+namespace {
+
+constexpr qint64 kReadBuffer = 64 * 1024;
+
+}  // namespace
 
 DownloadToFile::DownloadToFile(QNetworkAccessManager& network, QObject* parent)
     : QObject(parent), network_(network) {
@@ -26,6 +33,8 @@ void DownloadToFile::start(const QUrl& url, const QString& fileName) {
   running_ = true;
   errorText_.clear();
   timeoutText_.clear();
+  received_ = 0;
+  tooLarge_ = false;
   if (QFile::exists(fileName) && !QFile::remove(fileName))
     return failLater(QStringLiteral("cannot delete ") + fileName);
   if (!url.isValid() || (url.scheme() != QLatin1String("http") && url.scheme() != QLatin1String("https")))
@@ -43,6 +52,9 @@ void DownloadToFile::start(const QUrl& url, const QString& fileName) {
   request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::NoLessSafeRedirectPolicy);
   request.setMaximumRedirectsAllowed(10);
   reply_ = network_.get(request);
+  // Qt would otherwise buffer an endless answer in memory.
+  reply_->setReadBufferSize(kReadBuffer);
+  connect(reply_, &QNetworkReply::metaDataChanged, this, &DownloadToFile::onMetaData);
   connect(reply_, &QNetworkReply::readyRead, this, &DownloadToFile::onReadyRead);
   connect(reply_, &QNetworkReply::downloadProgress, this, [this] { stall_.start(timeouts_.stallMs); });
   connect(reply_, &QNetworkReply::finished, this, &DownloadToFile::onFinished);
@@ -67,19 +79,44 @@ DownloadToFile::Status DownloadToFile::wait() {
 }
 
 void DownloadToFile::onReadyRead() {
-  if (!reply_ || !file_ || !reply_->isOpen()) return;
+  if (!reply_ || !file_ || !reply_->isOpen() || tooLarge_ || !errorText_.isEmpty()) return;
   stall_.start(timeouts_.stallMs);
-  const QByteArray chunk = reply_->readAll();
-  if (file_->write(chunk) != chunk.size()) {
-    errorText_ = file_->errorString();
-    reply_->abort();  // finishes through onFinished
+  while (reply_ && reply_->bytesAvailable() > 0) {
+    const QByteArray chunk = reply_->read(std::min<qint64>(reply_->bytesAvailable(), kReadBuffer));
+    if (received_ + chunk.size() > kMaxBytes) return refuseSize();
+    received_ += chunk.size();
+    if (file_->write(chunk) != chunk.size()) {
+      errorText_ = file_->errorString();
+      reply_->abort();  // finishes through onFinished
+      return;
+    }
   }
+}
+
+void DownloadToFile::onMetaData() {
+  if (!reply_) return;
+  bool known = false;
+  const qint64 length = reply_->header(QNetworkRequest::ContentLengthHeader).toLongLong(&known);
+  if (known && length > kMaxBytes) refuseSize();
+}
+
+void DownloadToFile::refuseSize() {
+  tooLarge_ = true;
+  errorText_ = QStringLiteral("larger than %1 bytes").arg(kMaxBytes);
+  // The partial body goes at once, not at the end of the answer.
+  if (file_) {
+    file_->close();
+    file_->remove();
+  }
+  if (reply_) reply_->abort();  // finishes through onFinished
 }
 
 void DownloadToFile::onFinished() {
   if (!reply_) return;
   onReadyRead();
+  if (!reply_) return;  // an abort in there has finished it already
   const int http = reply_->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+  if (tooLarge_) return finish(TooLarge);
   if (!errorText_.isEmpty()) return finish(Failed);
   if (reply_->error() != QNetworkReply::NoError) {
     errorText_ = timeoutText_.isEmpty() ? reply_->errorString() : timeoutText_;

@@ -18,13 +18,18 @@ namespace parlhora {
 /// aborted) ever becomes the file: the body goes to a temporary name that
 /// is renamed at the end. Redirects are followed, certificates checked,
 /// nothing is cached. A download that makes no progress for `stallMs` or
-/// lasts longer than `totalMs` fails. Core thread only.
+/// lasts longer than `totalMs` fails; one that announces or delivers more
+/// than kMaxBytes is cut off there (TooLarge), and its partial body deleted.
+/// Core thread only.
 class DownloadToFile : public QObject {
   Q_OBJECT
 
  public:
-  enum Status { Ok = 0, Failed = 1 };
+  enum Status { Ok = 0, Failed = 1, TooLarge = 2 };
   Q_ENUM(Status)
+  /// Every page, report and version list the program fetches is far
+  /// smaller; anything larger is not what was asked for.
+  static constexpr qint64 kMaxBytes = 8 * 1024 * 1024;
   struct Timeouts {
     int stallMs = 30000;
     int totalMs = 120000;
@@ -52,11 +57,14 @@ class DownloadToFile : public QObject {
   QString errorText() const { return errorText_; }
 
  signals:
-  /// The download ended: Ok with the file in place, or Failed with no file.
+  /// The download ended: Ok with the file in place, or Failed / TooLarge
+  /// with no file.
   void finished(parlhora::DownloadToFile::Status status);
 
  private:
   void onReadyRead();
+  void onMetaData();
+  void refuseSize();
   void onFinished();
   void onTimeout(const QString& why);
   void failLater(const QString& why);
@@ -71,7 +79,9 @@ class DownloadToFile : public QObject {
   QString target_;
   QTimer stall_;
   QTimer total_;
+  qint64 received_ = 0;
   bool running_ = false;
+  bool tooLarge_ = false;
   QString timeoutText_;
   QString errorText_;
   Status last_ = Ok;

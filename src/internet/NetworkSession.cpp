@@ -2,8 +2,6 @@
 
 #include <QNetworkCookieJar>
 
-#include "app/Version.h"
-
 namespace parlhora {
 
 NetworkSession::NetworkSession(QObject* parent) : QObject(parent) {
@@ -13,6 +11,7 @@ NetworkSession::NetworkSession(QObject* parent) : QObject(parent) {
   manager_.setRedirectPolicy(QNetworkRequest::NoLessSafeRedirectPolicy);
 }
 
-QByteArray NetworkSession::userAgent() { return QByteArray("Parlhora/") + kVersion; }
+// The build gives the version, so no core folder reaches up into the app.
+QByteArray NetworkSession::userAgent() { return QByteArrayLiteral("Parlhora/" PARLHORA_VERSION); }
 
 }  // namespace parlhora

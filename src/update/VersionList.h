@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include "internet/DownloadToFile.h"
+
 namespace parlhora {
 
 /// The downloaded version list: lines "name=version".
@@ -13,8 +15,8 @@ class VersionList {
   /// case. Reads at most kMaxBytes.
   static QString take(const QString& path, const QString& program);
 
-  /// A version list is a few lines; more than this is not one.
-  static constexpr qint64 kMaxBytes = 64 * 1024;
+  /// The download routine's one bound for every fetched file.
+  static constexpr qint64 kMaxBytes = DownloadToFile::kMaxBytes;
 };
 
 }  // namespace parlhora

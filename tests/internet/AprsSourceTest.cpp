@@ -6,9 +6,7 @@
 #include <QNetworkCookieJar>
 #include <QTemporaryDir>
 
-#include "app/AnnouncerSettings.h"
 #include "fakes/FakeNotifier.h"
-#include "internet/AprsDecodeCommand.h"
 #include "internet/AprsPage.h"
 #include "internet/AprsSource.h"
 #include "internet/DownloadToFile.h"
@@ -109,7 +107,7 @@ TEST(AprsSource, ASessionInTheSharedJarOpensTheStationPage) {
   EXPECT_EQ(rig.notifier.boxes.size(), 1);  // no log-in hint off the service
 }
 
-TEST(AprsSource, LocalWeatherFilesAndTheDecodeCommand) {
+TEST(AprsSource, LocalWeatherFiles) {
   Rig rig;
   rig.write("wxnow.txt", "Dec 07 2026 10:20\r\n_12071030c220s004g005t077r000p000P000h50b10132\r\n\r\n");
   rig.source.EditDatChange("wxnow.txt");
@@ -117,30 +115,20 @@ TEST(AprsSource, LocalWeatherFilesAndTheDecodeCommand) {
   EXPECT_EQ(rig.source.errorText(), "");
   EXPECT_EQ(rig.source.captions().text("Editdatemeteo"), "Dec 07 2026 10:20");
   EXPECT_EQ(rig.source.captions().text("CheckBoxPatm"), "Luftdruck (hPa) = 1013.2");
+  // The file vanishes: the readings stay, and so does their plain line.
+  const QByteArray line = rig.file("aprs_cw.txt");
+  EXPECT_TRUE(line.startsWith(" TEMP 25C = QNH 1013hPa"));
+  QFile::remove(QDir(rig.dir.path()).filePath("wxnow.txt"));
+  rig.source.refresh();
+  EXPECT_EQ(rig.source.errorText(), "Dateifehler #4");
+  EXPECT_NEAR(rig.source.snapshot().TempExt, 25, 1e-9);
+  EXPECT_EQ(rig.file("aprs_cw.txt"), line);
   rig.source.EditDatChange("gone.txt");
   rig.source.refresh();
   EXPECT_EQ(rig.source.errorText(), "Dateifehler #4");
   rig.source.fileChosen(QDir(rig.dir.path()).filePath("gone.txt"));
   EXPECT_EQ(rig.settings.address, "");
   EXPECT_EQ(rig.notifier.beeps, 1);
-
-  AnnouncerSettings settings;
-  settings.aprs = WebSourceSettings::aprsDefaults();
-  QString out, err;
-  QTextStream o(&out), e(&err);
-  rig.write("page.html", kPage);
-  EXPECT_EQ(
-      runDecodeAprs(QDir(rig.dir.path()).filePath("page.html"), settings, rig.dir.path(), QString(), o, e),
-      0);
-  EXPECT_TRUE(out.contains("DirVent=220\n"));
-  EXPECT_TRUE(out.contains("HumiExt=50\n"));
-  EXPECT_TRUE(out.contains("CheckBoxText=Aussen-T (°C) = 25.0\n"));
-  EXPECT_TRUE(out.endsWith("Status=0\n"));
-  rig.write("nothing.html", "<html>\n</html>\n");
-  EXPECT_EQ(
-      runDecodeAprs(QDir(rig.dir.path()).filePath("nothing.html"), settings, rig.dir.path(), QString(), o, e),
-      1);
-  EXPECT_TRUE(out.endsWith("Status=6\n"));
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include "internet/DownloadToFile.h"
@@ -65,6 +66,34 @@ TEST(DownloadToFile, OnlyACompleteAnswerBecomesTheFile) {
     EXPECT_LE(QDir(dir.path()).entryList(QDir::Files).size(), 1);  // no temporary left behind
   }
   EXPECT_EQ(server.lastUserAgent(), "Parlhora/2.2.3");
+}
+
+// A 64 MiB answer is cut off at the bound, whether or not it says its
+// length: the connection is dropped long before the server has sent it all,
+// and nothing is left on disk.
+TEST(DownloadToFile, AnAnswerOverTheBoundIsCutOffAndLeavesNothing) {
+  constexpr qint64 k64MiB = 64 * 1024 * 1024;
+  LocalHttpServer server;
+  server.route("/endless", {200, {}, {}, Mode::Stream, k64MiB});
+  server.route("/announced", {200, {}, {}, Mode::StreamWithLength, k64MiB});
+  server.route("/just-fits", {200, {}, {}, Mode::Stream, DownloadToFile::kMaxBytes});
+  NetworkSession session;
+  QTemporaryDir dir;
+  const QString target = dir.filePath("aprs_web.txt");
+  for (const char* path : {"/endless", "/announced", "/just-fits"}) {
+    SCOPED_TRACE(path);
+    const qint64 sentBefore = server.streamedOut();
+    DownloadToFile download(session.manager());
+    download.start(server.url(path), target);
+    const bool fits = QByteArray(path) == "/just-fits";
+    EXPECT_EQ(download.wait(), fits ? DownloadToFile::Ok : DownloadToFile::TooLarge);
+    EXPECT_EQ(QFileInfo(target).size(), fits ? DownloadToFile::kMaxBytes : 0);
+    EXPECT_LE(QDir(dir.path()).entryList(QDir::Files).size(), fits ? 1 : 0);
+    if (!fits) {
+      EXPECT_LT(server.streamedOut() - sentBefore, k64MiB / 2);
+    }
+    QFile::remove(target);
+  }
 }
 
 }  // namespace

@@ -6,22 +6,26 @@
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QUrl>
+#include <algorithm>
+#include <memory>
 
 namespace parlhora {
 
 /// A small HTTP/1.0 server on 127.0.0.1 for the download tests: each path
 /// answers with a body, an error status, a redirect, silence, or half a body
-/// and then silence.
+/// and then silence, or a body of `streamed` bytes sent as fast as the
+/// client reads it (with or without its length announced).
 class LocalHttpServer : public QObject {
  public:
-  enum class Mode { Answer, Silent, StallHalfWay };
+  enum class Mode { Answer, Silent, StallHalfWay, Stream, StreamWithLength };
   struct Route {
-    Route(int s = 200, QByteArray b = {}, QByteArray l = {}, Mode m = Mode::Answer)
-        : status(s), body(std::move(b)), location(std::move(l)), mode(m) {}
+    Route(int s = 200, QByteArray b = {}, QByteArray l = {}, Mode m = Mode::Answer, qint64 n = 0)
+        : status(s), body(std::move(b)), location(std::move(l)), mode(m), streamed(n) {}
     int status;
     QByteArray body;
     QByteArray location;  // for 3xx
     Mode mode;
+    qint64 streamed;
   };
 
   LocalHttpServer() {
@@ -47,6 +51,8 @@ class LocalHttpServer : public QObject {
   }
   QByteArray lastUserAgent() const { return userAgent_; }
   int requests() const { return requests_; }
+  /// Body bytes handed to the sockets of streamed answers so far.
+  qint64 streamedOut() const { return streamedOut_; }
 
  private:
   void serve(QTcpSocket* s) {
@@ -67,6 +73,7 @@ class LocalHttpServer : public QObject {
       if (!sent.replace(' ', "").split(';').contains(cookie)) r = Route{302, "", login};
     }
     if (r.mode == Mode::Silent) return;
+    if (r.mode == Mode::Stream || r.mode == Mode::StreamWithLength) return stream(s, r);
     QByteArray head = "HTTP/1.0 " + QByteArray::number(r.status) + " X\r\n";
     if (!r.location.isEmpty()) head += "Location: " + url(r.location).toEncoded() + "\r\n";
     if (gives_.contains(path)) head += "Set-Cookie: " + gives_[path] + "; Path=/\r\n";
@@ -76,6 +83,27 @@ class LocalHttpServer : public QObject {
     if (!stall) s->disconnectFromHost();
   }
 
+  void stream(QTcpSocket* s, const Route& r) {
+    QByteArray head = "HTTP/1.0 200 X\r\n";
+    if (r.mode == Mode::StreamWithLength)
+      head += "Content-Length: " + QByteArray::number(r.streamed) + "\r\n";
+    s->write(head + "\r\n");
+    auto left = std::make_shared<qint64>(r.streamed);
+    auto more = [this, s, left] {
+      static const QByteArray chunk(64 * 1024, 'x');
+      // Keep about one chunk queued, so only what the client reads is sent.
+      if (*left <= 0 || s->bytesToWrite() > chunk.size() || s->state() != QAbstractSocket::ConnectedState)
+        return;
+      const qint64 n = std::min<qint64>(*left, chunk.size());
+      s->write(chunk.constData(), n);
+      *left -= n;
+      streamedOut_ += n;
+      if (*left <= 0) s->disconnectFromHost();
+    };
+    connect(s, &QTcpSocket::bytesWritten, s, more);
+    more();
+  }
+
   QTcpServer server_;
   QMap<QByteArray, Route> routes_;
   QMap<QTcpSocket*, QByteArray> pending_;
@@ -83,6 +111,7 @@ class LocalHttpServer : public QObject {
   QMap<QByteArray, std::pair<QByteArray, QByteArray>> needs_;
   QByteArray userAgent_;
   int requests_ = 0;
+  qint64 streamedOut_ = 0;
 };
 
 }  // namespace parlhora

@@ -1,7 +1,7 @@
-#include "internet/AprsDecodeCommand.h"
+#include "cli/MetarDecodeCommand.h"
 
 #include "app/AnnouncerSettings.h"
-#include "internet/AprsSource.h"
+#include "internet/MetarSource.h"
 #include "platform/LogNotifier.h"
 #include "platform/VirtualClock.h"
 #include "weather/PlainNumber.h"
@@ -9,13 +9,14 @@
 
 namespace parlhora {
 
-int runDecodeAprs(const QString& file, AnnouncerSettings& settings, const QString& programFolder,
-                  const QString& weatherFolder, QTextStream& out, QTextStream& err) {
+int runDecodeMetar(const QString& file, AnnouncerSettings& settings, const QString& programFolder,
+                   const QString& weatherFolder, QTextStream& out, QTextStream& err) {
+  // The report's month is judged against now; nothing here waits on a timer.
   VirtualClock clock(QDateTime::currentDateTime());
   LogNotifier notifier([&err](const QString& line) { err << line << Qt::endl; });
   const UnitFactors units = UnitFactors::from(settings.units);
   SourceContext context{clock, notifier, units, programFolder, weatherFolder};
-  AprsSource source(context, settings.aprs);
+  MetarSource source(context, settings.metar);
   source.applySettings();
   const int status = source.refreshFromFile(file);
 
@@ -28,12 +29,13 @@ int runDecodeAprs(const QString& file, AnnouncerSettings& settings, const QStrin
       << "VitRafa=" << plainNumber(s.VitRafa) << '\n'
       << "DirVent=" << s.DirVent << '\n'
       << "HumiExt=" << int{static_cast<std::uint8_t>(s.HumiExt)} << '\n'
-      << "Pluie=" << plainNumber(s.Pluie) << '\n';
-  for (const char* name : {"Editdatemeteo", "CheckBoxText", "CheckBoxPatm", "CheckBoxVent", "CheckBoxRafa",
-                           "CheckBoxDire", "CheckBoxTRes", "CheckBoxPluie", "CheckBoxHumiExt", "LabelTros"})
+      << "WeatherFlags=" << int{s.WeatherFlags} << '\n';
+  for (const char* name :
+       {"LabelICAO", "Editdatemeteo", "CheckBoxText", "CheckBoxPatm", "CheckBoxVent", "CheckBoxRafa",
+        "CheckBoxDire", "CheckBoxTRes", "CheckBoxPluie", "CheckBoxHumiExt", "LabelTros"})
     out << name << '=' << source.captions().text(name) << '\n';
   out << "Status=" << status << Qt::endl;
-  if (status != 0) err << "aprs: Dateifehler #" << status << Qt::endl;
+  if (status != 0) err << "metar: Dateifehler #" << status << Qt::endl;
   source.close();
   return status == 0 ? 0 : 1;
 }

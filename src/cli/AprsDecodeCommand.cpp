@@ -1,7 +1,7 @@
-#include "internet/MetarDecodeCommand.h"
+#include "cli/AprsDecodeCommand.h"
 
 #include "app/AnnouncerSettings.h"
-#include "internet/MetarSource.h"
+#include "internet/AprsSource.h"
 #include "platform/LogNotifier.h"
 #include "platform/VirtualClock.h"
 #include "weather/PlainNumber.h"
@@ -9,14 +9,13 @@
 
 namespace parlhora {
 
-int runDecodeMetar(const QString& file, AnnouncerSettings& settings, const QString& programFolder,
-                   const QString& weatherFolder, QTextStream& out, QTextStream& err) {
-  // The report's month is judged against now; nothing here waits on a timer.
+int runDecodeAprs(const QString& file, AnnouncerSettings& settings, const QString& programFolder,
+                  const QString& weatherFolder, QTextStream& out, QTextStream& err) {
   VirtualClock clock(QDateTime::currentDateTime());
   LogNotifier notifier([&err](const QString& line) { err << line << Qt::endl; });
   const UnitFactors units = UnitFactors::from(settings.units);
   SourceContext context{clock, notifier, units, programFolder, weatherFolder};
-  MetarSource source(context, settings.metar);
+  AprsSource source(context, settings.aprs);
   source.applySettings();
   const int status = source.refreshFromFile(file);
 
@@ -29,13 +28,12 @@ int runDecodeMetar(const QString& file, AnnouncerSettings& settings, const QStri
       << "VitRafa=" << plainNumber(s.VitRafa) << '\n'
       << "DirVent=" << s.DirVent << '\n'
       << "HumiExt=" << int{static_cast<std::uint8_t>(s.HumiExt)} << '\n'
-      << "WeatherFlags=" << int{s.WeatherFlags} << '\n';
-  for (const char* name :
-       {"LabelICAO", "Editdatemeteo", "CheckBoxText", "CheckBoxPatm", "CheckBoxVent", "CheckBoxRafa",
-        "CheckBoxDire", "CheckBoxTRes", "CheckBoxPluie", "CheckBoxHumiExt", "LabelTros"})
+      << "Pluie=" << plainNumber(s.Pluie) << '\n';
+  for (const char* name : {"Editdatemeteo", "CheckBoxText", "CheckBoxPatm", "CheckBoxVent", "CheckBoxRafa",
+                           "CheckBoxDire", "CheckBoxTRes", "CheckBoxPluie", "CheckBoxHumiExt", "LabelTros"})
     out << name << '=' << source.captions().text(name) << '\n';
   out << "Status=" << status << Qt::endl;
-  if (status != 0) err << "metar: Dateifehler #" << status << Qt::endl;
+  if (status != 0) err << "aprs: Dateifehler #" << status << Qt::endl;
   source.close();
   return status == 0 ? 0 : 1;
 }

@@ -5,7 +5,7 @@
 #include <QTemporaryDir>
 
 #include "app/AnnouncerSettings.h"
-#include "internet/MetarDecodeCommand.h"
+#include "cli/MetarDecodeCommand.h"
 
 namespace parlhora {
 namespace {

@@ -1,4 +1,4 @@
-#include "stations/StationDecodeCommand.h"
+#include "cli/StationDecodeCommand.h"
 
 #include <QFileInfo>
 #include <memory>

@@ -2,8 +2,8 @@
 
 #include <QTemporaryDir>
 
-#include "StationFiles.h"
-#include "stations/StationDecodeCommand.h"
+#include "stations/StationFiles.h"
+#include "cli/StationDecodeCommand.h"
 
 namespace parlhora::test {
 namespace {

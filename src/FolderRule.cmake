@@ -1,0 +1,16 @@
+# cmake -DROOT=src -DFOLDERS="a;b" -P FolderRule.cmake
+# Fails when a source in one of FOLDERS includes a header from app/.
+set(offences "")
+foreach(folder IN LISTS FOLDERS)
+  file(GLOB files ${ROOT}/${folder}/*.h ${ROOT}/${folder}/*.cpp)
+  foreach(file IN LISTS files)
+    file(STRINGS ${file} hits REGEX "^[ \t]*#[ \t]*include[ \t]*[\"<]app/")
+    foreach(hit IN LISTS hits)
+      file(RELATIVE_PATH name ${ROOT} ${file})
+      string(APPEND offences "  ${name}: ${hit}\n")
+    endforeach()
+  endforeach()
+endforeach()
+if(offences)
+  message(FATAL_ERROR "src/app is above these folders; they must not include from it:\n${offences}")
+endif()
