@@ -137,7 +137,7 @@ int runSayCommand(const QStringList& args, const QString& programFolder, QTextSt
   }
 
   SystemPlatform system(programFolder, programFolder, {});
-  ParlhoraCore core(system.set(notifier), coreOptions);
+  ParlhoraCore core(system.oneShotSet(notifier), coreOptions);
   core.status().addListener([&](const QString& text) { out << text << Qt::endl; });
   // As the program does: unkey first, then end.
   bool stopped = false;

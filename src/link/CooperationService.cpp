@@ -7,9 +7,8 @@
 
 namespace parlhora {
 
-CooperationService::CooperationService(Clock& clock, Notifier& notifier,
-                                       SharedLink* sharedLink, RecorderChannel* recorderChannel,
-                                       const QByteArray& recorderPath)
+CooperationService::CooperationService(Clock& clock, Notifier& notifier, SharedLink* sharedLink,
+                                       RecorderChannel* recorderChannel, const QByteArray& recorderPath)
     : notifier_(notifier) {
   if (sharedLink) link_ = std::make_unique<SimplexLink>(*sharedLink, clock, notifier);
   if (recorderChannel)
@@ -26,7 +25,6 @@ void CooperationService::setWiring(Wiring wiring) {
     linkWiring.statusText = wiring_.statusText;
     linkWiring.setStatus = wiring_.setStatus;
     linkWiring.logLine = wiring_.logLine;
-    linkWiring.announcementActive = [this] { return sequencer_ && sequencer_->busy(); };
     linkWiring.playForPartner = [this] { playForPartner(); };
     link_->setWiring(std::move(linkWiring));
   }
@@ -41,6 +39,7 @@ void CooperationService::startLink() {
 
 void CooperationService::stopLink() {
   stopped_ = true;
+  if (recorder_) recorder_->closeForExit();
   if (link_) link_->disconnectLink();
 }
 
@@ -64,6 +63,10 @@ bool CooperationService::reconnectLink() {
   if (link_->connectLink(error)) return true;
   if (wiring_.logLine) wiring_.logLine(QStringLiteral("Simplex: ") + error);
   return false;
+}
+
+void CooperationService::announcementBusy(bool busy) {
+  if (link_) link_->setAnnouncementActive(busy);
 }
 
 void CooperationService::playForPartner() {

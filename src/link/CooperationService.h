@@ -47,13 +47,15 @@ class CooperationService : public QObject, public PartnerLink, public RecorderHo
 
   /// Program start: connects the link; a failure is shown in an error box.
   void startLink();
-  /// Program close: disconnects the link for good.
+  /// Program close: stops a recording still on, closes a recorder this
+  /// program launched, and disconnects the link for good.
   void stopLink();
 
   void recorderStart() override;
   void recorderStopAndClose() override;
   void sendPartnerDone() override;
   bool reconnectLink() override;
+  void announcementBusy(bool busy) override;
 
   /// Null without a shared link / recorder channel.
   SimplexLink* link() { return link_.get(); }

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/backends/PosixSharedMemory.h"
 #include "platform/SharedLink.h"
+#include "platform/backends/PosixSharedMemory.h"
 
 namespace parlhora {
 
@@ -20,6 +20,7 @@ class PosixSharedLink final : public SharedLink {
   bool open(QString& error) override;
   void close() override;
   bool isOpen() const override { return block_.isOpen(); }
+  bool stale() const override;
   bool write(const QByteArray& bytes) override;
   std::optional<QByteArray> read() const override;
   Lock lock(int timeoutMs) override;

@@ -10,9 +10,23 @@ SystemPlatform::SystemPlatform(const QString& home, const QString& program, cons
       settingsStore(paths.programFolder()) {}
 
 PlatformSet SystemPlatform::set(Notifier& notifier) {
-  return PlatformSet{clock,         waveOut,     serialLines,           notifier,
-                     autostart,     settingsStore, stationPort, paths.programFolder(),
-                     paths.weatherFolder(), &sharedLink, &recorder};
+  return PlatformSet{clock,
+                     waveOut,
+                     serialLines,
+                     notifier,
+                     autostart,
+                     settingsStore,
+                     stationPort,
+                     paths.programFolder(),
+                     paths.weatherFolder(),
+                     &sharedLink,
+                     &recorder};
+}
+
+PlatformSet SystemPlatform::oneShotSet(Notifier& notifier) {
+  PlatformSet oneShot = set(notifier);
+  oneShot.sharedLink = nullptr;
+  return oneShot;
 }
 
 }  // namespace parlhora
