@@ -93,6 +93,8 @@ const QHash<QByteArray, KeyHelp>& helpTable() {
       {"DSR=", {"0", "an", "0: steigendes DSR startet keine Ansage"}},
       {"CTS=", {"0", "an", "0: steigendes CTS startet keine Ansage"}},
       {"DCD=", {"0", "an", "0: Träger (DCD) sperrt keine Ansage"}},
+      {"SIMPLEX_SUFFIXE=", {"Text (A-Z a-z 0-9 _ - .)", "leer",
+                            "an die Namen der gemeinsamen Simplex-Objekte angehängt (zweite Installation)"}},
   };
   return table;
 }

@@ -4,12 +4,13 @@
 #include "link/RecorderControl.h"
 #include "link/SimplexLink.h"
 #include "platform/Notifier.h"
+#include "platform/SharedLink.h"
 
 namespace parlhora {
 
 CooperationService::CooperationService(Clock& clock, Notifier& notifier, SharedLink* sharedLink,
                                        RecorderChannel* recorderChannel, const QByteArray& recorderPath)
-    : notifier_(notifier) {
+    : notifier_(notifier), sharedLink_(sharedLink) {
   if (sharedLink) link_ = std::make_unique<SimplexLink>(*sharedLink, clock, notifier);
   if (recorderChannel)
     recorder_ = std::make_unique<RecorderControl>(*recorderChannel, clock, notifier, recorderPath);
@@ -33,6 +34,10 @@ void CooperationService::setWiring(Wiring wiring) {
 
 void CooperationService::startLink() {
   if (!link_ || stopped_) return;
+  if (wiring_.linkSuffix) {
+    link_->disconnectLink();
+    sharedLink_->setSuffix(wiring_.linkSuffix());
+  }
   QString error;
   if (!link_->connectLink(error)) notifier_.errorBox(error);
 }

@@ -46,6 +46,9 @@ class SharedLink {
   /// Creates the objects, or opens them if the partner created them first.
   /// On failure nothing stays open and `error` holds the system's reason.
   virtual bool open(QString& error) = 0;
+  /// While closed: the names to open next, the usual ones with `suffix`
+  /// appended (empty: the usual names).
+  virtual void setSuffix(const QString& /*suffix*/) {}
   /// Closes this side; the objects stay for the partner.
   virtual void close() = 0;
   virtual bool isOpen() const = 0;

@@ -157,10 +157,14 @@ TEST(SimplexLink, DisplayedText) {
       {"PIROLO_READY", "PARLHORA_READY"}, {"PIROLO connecté", "PARLHORA connecté"},
       {"xxPIROLO", "PARLHORALO"},  // the first six characters, wherever the tag is
       {"73 de DL1ABC", "73 de DL1ABC"},   {"", ""},
+      // A partner's control bytes never reach a terminal or the journal raw.
+      {"PIROLO\x1b[2J\a", "PARLHORA\\x1b[2J\\x07"}, {"a\\b\r\n", "a\\\\b\\x0d\\x0a"},
+      {"\xc2\x85\x7f", "\\x85\\x7f"},
   };
   for (const auto& c : cases)
     EXPECT_EQ(SimplexLink::displayText(QString::fromUtf8(c.received)), QString::fromUtf8(c.shown))
         << c.received;
+  EXPECT_EQ(SimplexLink::displayText(QStringLiteral("A") + QChar(0) + QStringLiteral("B")), QStringLiteral("A\\x00B"));
 }
 
 }  // namespace parlhora

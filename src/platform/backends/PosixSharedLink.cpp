@@ -65,7 +65,15 @@ long remainingNs(const timespec& deadline) {
 
 }  // namespace
 
-PosixSharedLink::PosixSharedLink(SharedLinkNames names) : names_(std::move(names)) {}
+PosixSharedLink::PosixSharedLink(SharedLinkNames names) : baseNames_(names), names_(std::move(names)) {}
+
+void PosixSharedLink::setSuffix(const QString& suffix) {
+  if (isOpen()) return;
+  names_ = baseNames_;
+  names_.block += suffix;
+  names_.mutex += suffix;
+  names_.event += suffix;
+}
 
 PosixSharedLink::~PosixSharedLink() { close(); }
 

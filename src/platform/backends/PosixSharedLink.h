@@ -18,6 +18,7 @@ class PosixSharedLink final : public SharedLink {
   PosixSharedLink& operator=(const PosixSharedLink&) = delete;
 
   bool open(QString& error) override;
+  void setSuffix(const QString& suffix) override;
   void close() override;
   bool isOpen() const override { return block_.isOpen(); }
   bool stale() const override;
@@ -36,6 +37,7 @@ class PosixSharedLink final : public SharedLink {
  private:
   bool prepareMutex(QString& error);
 
+  const SharedLinkNames baseNames_;
   SharedLinkNames names_;
   PosixSharedMemory block_;
   PosixSharedMemory mutex_;
