@@ -320,6 +320,9 @@ void Sequencer::FormKeyDown(int key) {
   if (key != kEscKey || !busy_) return;
   step_ = End;
   escaped_ = true;
+  // No piece to finish (a pause, the recorder's start): the transmitter
+  // need not wait for the wait.
+  if (!engine_.isPlaying()) dropLines();
 }
 
 void Sequencer::MenuSimuErreurClick() {

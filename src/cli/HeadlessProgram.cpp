@@ -88,7 +88,6 @@ int runHeadless(const QString& home, const QString& program, const QStringList& 
   // Shut down at once, not after the wait the signal may have interrupted:
   // the transmitter is unkeyed before anything else happens.
   TerminationSignals termination([&core, &systemd] {
-    core.announcer().stopAnnouncements();
     systemd.stopping();
     core.FormClose();
     QCoreApplication::quit();
