@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <atomic>
 #include <csignal>
+#include <functional>
 #include <thread>
 #include <vector>
 
@@ -66,7 +67,7 @@ class LockHolder {
       link_.pulse();
       held_ = true;
       const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(kHoldMs);
-      while (!release_ && std::chrono::steady_clock::now() < until)
+      while (std::chrono::steady_clock::now() < until)
         std::this_thread::sleep_for(std::chrono::milliseconds(5));
       link_.unlock();
       link_.close();
@@ -78,19 +79,13 @@ class LockHolder {
   /// Waits until the partner has let go by itself.
   void join() {
     if (thread_.joinable()) thread_.join();
-    held_ = release_ = false;
-  }
-  void stop() {
-    release_ = true;
-    if (thread_.joinable()) thread_.join();
-    held_ = release_ = false;
+    held_ = false;
   }
 
  private:
   PosixSharedLink link_;
   std::thread thread_;
   std::atomic<bool> held_{false};
-  std::atomic<bool> release_{false};
 };
 
 struct Rig {
@@ -157,32 +152,34 @@ void report(benchmark::State& state, std::vector<double>& ms) {
   state.counters["worst_ms"] = ms.back();
 }
 
-// Starts an announcement for the partner while it holds the lock and asks
-// HELLO; returns once the recorder's record command is hanging.
-bool keyWithHostileSiblings(Rig& rig) {
+// An announcement for the partner while it holds the lock and asks HELLO;
+// `during` runs inside the recorder's unanswered record command (after the
+// pre-roll). Returns when the lines are down again.
+bool announceWithHostileSiblings(Rig& rig, const std::function<void()>& during) {
   rig.holder.start();
+  if (during) rig.clock.callAfter(Sequencer::kPreRollMs + 400, during);
   rig.sequencer.setStartedByPartner(true);
   rig.sequencer.Button1Click();
-  // Past the pre-roll, inside the recorder's unanswered record command.
-  const std::int64_t until = rig.clock.monotonicMs() + Sequencer::kPreRollMs + 400;
-  while (rig.clock.monotonicMs() < until) rig.clock.waitMs(5);
-  return rig.keying.keyed;
+  const std::int64_t giveUp = rig.clock.monotonicMs() + 10000;
+  while (rig.keying.keyed && rig.clock.monotonicMs() < giveUp) rig.clock.waitMs(1);
+  rig.waitIdle();
+  rig.holder.join();
+  return !rig.keying.keyed && rig.keying.unkeyedAtMs >= 0;
 }
 
 void BM_UnkeyOnSigterm(benchmark::State& state) {
   std::vector<double> ms;
   for (auto _ : state) {
     Rig rig;
-    std::int64_t signalledMs = 0;
     TerminationSignals termination([&] { rig.sequencer.shutdown(); });
     for (int run = 0; run < kRuns; ++run) {
-      if (!keyWithHostileSiblings(rig)) break;
-      signalledMs = rig.clock.monotonicMs();
-      std::raise(SIGTERM);
-      while (rig.keying.keyed) rig.clock.waitMs(1);
+      std::int64_t signalledMs = -1;
+      if (!announceWithHostileSiblings(rig, [&] {
+            signalledMs = rig.clock.monotonicMs();
+            std::raise(SIGTERM);
+          }))
+        break;
       ms.push_back(double(rig.keying.unkeyedAtMs - signalledMs));
-      rig.holder.stop();
-      rig.waitIdle();
       rig.clock.waitMs(1200);  // the recorder's call runs out
     }
   }
@@ -195,13 +192,13 @@ void BM_UnkeyOnEsc(benchmark::State& state) {
   for (auto _ : state) {
     Rig rig;
     for (int run = 0; run < kRuns; ++run) {
-      if (!keyWithHostileSiblings(rig)) break;
-      const std::int64_t pressedMs = rig.clock.monotonicMs();
-      rig.sequencer.FormKeyDown(Sequencer::kEscKey);
-      while (rig.keying.keyed) rig.clock.waitMs(1);
+      std::int64_t pressedMs = -1;
+      if (!announceWithHostileSiblings(rig, [&] {
+            pressedMs = rig.clock.monotonicMs();
+            rig.sequencer.FormKeyDown(Sequencer::kEscKey);
+          }))
+        break;
       ms.push_back(double(rig.keying.unkeyedAtMs - pressedMs));
-      rig.holder.stop();
-      rig.waitIdle();
     }
   }
   report(state, ms);
@@ -213,12 +210,8 @@ void BM_UnkeyAtTheEnd(benchmark::State& state) {
   for (auto _ : state) {
     Rig rig;
     for (int run = 0; run < kRuns; ++run) {
-      if (!keyWithHostileSiblings(rig)) break;
-      while (rig.keying.keyed) rig.clock.waitMs(1);
+      if (!announceWithHostileSiblings(rig, {})) break;
       ms.push_back(double(rig.keying.unkeyedAtMs - rig.lastPieceEndMs));
-      rig.waitIdle();
-      rig.holder.join();
-      rig.waitIdle();
     }
   }
   report(state, ms);

@@ -66,7 +66,7 @@ void SimplexLink::close(bool sayGoodbye) {
 }
 
 void SimplexLink::reattach(const QString& cause) {
-  log(QStringLiteral("Simplex: ") + cause);
+  if (!cause.isEmpty()) log(QStringLiteral("Simplex: ") + cause);
   // The old objects are nobody's any more: no goodbye into them.
   close(false);
   pendingReattach_ = 0;
@@ -75,7 +75,7 @@ void SimplexLink::reattach(const QString& cause) {
   // Tried again quietly; the first failure is in the log.
   if (!faultShown_) log(QStringLiteral("Simplex: ") + error);
   faultShown_ = true;
-  pendingReattach_ = clock_.callAfter(kReattachMs, [this] { reattach(QStringLiteral("neuer Versuch")); });
+  pendingReattach_ = clock_.callAfter(kReattachMs, [this] { reattach({}); });
 }
 
 bool SimplexLink::send(const QString& text) {

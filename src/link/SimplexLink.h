@@ -76,6 +76,7 @@ class SimplexLink : public QObject {
   void receive(std::uint64_t epoch, const SimplexListener::Received& received);
   bool open(QString& error, bool reattach);
   void close(bool sayGoodbye);
+  /// `cause` goes to the log; empty for the quiet retries.
   void reattach(const QString& cause);
   void status(const QString& text);
   void log(const QString& text);
