@@ -5,6 +5,7 @@
 #include <benchmark/benchmark.h>
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QProcess>
 #include <algorithm>
 #include <atomic>
