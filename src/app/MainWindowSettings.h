@@ -19,6 +19,9 @@ struct MainWindowSettings {
   bool startMinimised = false;  // CheckBoxReduire (REDUCE=)
   bool checkVersion = false;    // CheckBoxInfoVersion (VERSTART=1/0)
   QByteArray recorderPath;      // EditQuorrel of the recorder window (RECORDER=)
+  /// SIMPLEX_SUFFIXE=: appended to the names of the simplex link's objects,
+  /// so a second installation has a link of its own; no window shows it.
+  QByteArray simplexSuffix;
 };
 
 }  // namespace parlhora

@@ -3,9 +3,11 @@
 #include <QDir>
 
 #include "app/ProgramFiles.h"
+#include "app/SettingsFile.h"
 #include "app/Version.h"
 #include "platform/Autostart.h"
 #include "platform/Notifier.h"
+#include "platform/SettingsStore.h"
 
 namespace parlhora {
 
@@ -27,7 +29,8 @@ ParlhoraCore::ParlhoraCore(PlatformSet platform, Options options)
                           // Before the load a line would rewrite parlhora.log without its old lines.
                           [this](const QString& text) {
                             if (loaded()) log_.AppendLogLine(text);
-                          }});
+                          },
+                          [this] { return linkSuffixInFile(); }});
   announcer_.setLoadSettings([this] { LoadSettings(); });
   announcer_.setHourlyLog([this](int hour, int minute) { return weather_.hourlyLog(hour, minute); });
   SerialControl& serial = announcer_.serial();
@@ -37,6 +40,16 @@ ParlhoraCore::ParlhoraCore(PlatformSet platform, Options options)
 }
 
 ParlhoraCore::~ParlhoraCore() = default;
+
+// The link starts before the first tick loads the settings; its names
+// cannot wait for that.
+QString ParlhoraCore::linkSuffixInFile() const {
+  const SettingsStore::ReadResult file = platform_.settingsStore.read();
+  if (file.status != SettingsStore::ReadStatus::Ok) return {};
+  AnnouncerSettings peek;
+  SettingsFile::load(file.bytes, peek, [](const QByteArray&) { return false; });
+  return QString::fromLatin1(peek.mainWindow.simplexSuffix);
+}
 
 void ParlhoraCore::FormCreate() {
   cooperation_.startLink();

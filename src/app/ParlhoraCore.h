@@ -78,6 +78,8 @@ class ParlhoraCore : public QObject {
   void settingsLoaded();
 
  private:
+  QString linkSuffixInFile() const;
+
   PlatformSet platform_;
   Options options_;
   AnnouncerSettings settings_;

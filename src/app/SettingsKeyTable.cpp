@@ -499,6 +499,22 @@ void SettingsKeyTable::addTrailingKeys() {
       "CTS=", [](auto& s) -> auto& { return s.lines.cts; }, Read::ZeroFalse, Written::IfFalse));
   add(flag(
       "DCD=", [](auto& s) -> auto& { return s.lines.dcd; }, Read::ZeroFalse, Written::IfFalse));
+  add(custom(
+      "SIMPLEX_SUFFIXE=",
+      [](SettingsLoadContext& c, const QByteArray&, const QByteArray& v) {
+        // Part of three object names: no '/', nothing a shell or a file
+        // name could trip over.
+        const bool plain = v.size() <= 64 && std::all_of(v.begin(), v.end(), [](char ch) {
+                             return (ch >= 'A' && ch <= 'Z') || (ch >= 'a' && ch <= 'z') ||
+                                    (ch >= '0' && ch <= '9') || ch == '_' || ch == '-' || ch == '.';
+                           });
+        if (!plain) return QStringLiteral("suffix: up to 64 of A-Z a-z 0-9 _ - .");
+        c.settings.mainWindow.simplexSuffix = v;
+        return QString();
+      },
+      [](const AnnouncerSettings& s, Lines& out) {
+        if (!s.mainWindow.simplexSuffix.isEmpty()) out << "SIMPLEX_SUFFIXE=" + s.mainWindow.simplexSuffix;
+      }));
 }
 
 // The network station's keys, after every older key; a default value is

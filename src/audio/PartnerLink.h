@@ -12,6 +12,9 @@ class PartnerLink {
   virtual void sendPartnerDone() {}
   /// Disconnects and reconnects the simplex link; true on success.
   virtual bool reconnectLink() { return true; }
+  /// The announcement-busy flag changed; the link answers the partner's
+  /// HELLO from it on its own thread.
+  virtual void announcementBusy(bool /*busy*/) {}
 };
 
 }  // namespace parlhora

@@ -306,18 +306,25 @@ void Sequencer::reset() {
   // closeDevice resets before it unprepares, so blocks still queued (the
   // forced case) do not leave the device open for good.
   const std::uint64_t id = run_;
-  if (engine_.closeDevice()) {
+  // A device that will not close is no reason to leave the link deaf.
+  engine_.closeDevice();
+  // The partner hears that its request is over, even though it failed; a
+  // later announcement must not report it done.
+  const bool byPartner = startedByPartner_;
+  startedByPartner_ = false;
+  if (byPartner) {
+    link_.sendPartnerDone();
+  } else {
     clock_.waitMs(kLinkPauseMs);
     // Not after the program closed during the pause.
     if (id == run_) link_.reconnectLink();
   }
+  // Its record had a stop coming too.
+  if (id == run_ && options_.record) recorder_.recorderStopAndClose();
   engine_.clearFlags();
   busy_ = false;
   step_ = Idle;
   escaped_ = false;
-  // The partner's request died with this announcement; a later one must not
-  // report it done.
-  startedByPartner_ = false;
   setControls(true);
   resetting_ = false;
 }
@@ -326,6 +333,9 @@ void Sequencer::FormKeyDown(int key) {
   if (key != kEscKey || !busy_) return;
   step_ = End;
   escaped_ = true;
+  // No piece to finish (a pause, the recorder's start): the transmitter
+  // need not wait for the wait.
+  if (!engine_.isPlaying()) dropLines();
 }
 
 void Sequencer::MenuSimuErreurClick() {
@@ -373,6 +383,7 @@ void Sequencer::dropLines() {
 }
 
 void Sequencer::setControls(bool idle) {
+  link_.announcementBusy(!idle);
   if (button1Enabled_ == idle && soundCardOkEnabled_ == idle) return;
   button1Enabled_ = idle;
   soundCardOkEnabled_ = idle;

@@ -13,6 +13,7 @@
 #include "platform/LogNotifier.h"
 #include "platform/backends/InstanceLock.h"
 #include "platform/backends/SystemPlatform.h"
+#include "platform/backends/SystemdNotifier.h"
 #include "platform/backends/TerminationSignals.h"
 
 namespace parlhora {
@@ -50,9 +51,15 @@ int runHeadless(const QString& home, const QString& program, const QStringList& 
   // Without windows a newer version is told in the log.
   QObject::connect(&core.update().check(), &VersionCheck::notice,
                    [&core](const QString& text, bool) { core.log().AppendLogLine(text); });
+  SystemdNotifier systemd;
   QObject::connect(&core, &ParlhoraCore::settingsLoaded, [&] {
     for (const QString& line : HeadlessReport::startLines(core, QDateTime::currentDateTime())) print(line);
+    systemd.ready();
   });
+  // From the tick itself: a core that hangs stops the pings, and systemd
+  // restarts it.
+  QObject::connect(&core.announcer(), &AnnouncerService::clockTextsChanged,
+                   [&] { systemd.tick(system.clock.monotonicMs()); });
   // One line per announcement start and end, with how long it was keyed.
   QElapsedTimer announcement, keyed;
   qint64 keyedMs = 0;
@@ -80,12 +87,14 @@ int runHeadless(const QString& home, const QString& program, const QStringList& 
 
   // Shut down at once, not after the wait the signal may have interrupted:
   // the transmitter is unkeyed before anything else happens.
-  TerminationSignals termination([&core] {
+  TerminationSignals termination([&core, &systemd] {
+    systemd.stopping();
     core.FormClose();
     QCoreApplication::quit();
   });
   core.FormCreate();
   const int status = QCoreApplication::exec();
+  systemd.stopping();
   core.FormClose();
   return status;
 }

@@ -140,9 +140,9 @@ int runSayCommand(const QStringList& args, const QString& programFolder, QTextSt
   }
 
   SystemPlatform system(programFolder, programFolder, {});
-  PlatformSet set = system.set(notifier);
-  // The running program receives the station; one announcement reads its file.
-  set.uploadServer = nullptr;
+  // One announcement has no simplex link, and the running program receives
+  // the station: the announcement reads its kept file.
+  PlatformSet set = system.oneShotSet(notifier);
   ParlhoraCore core(set, coreOptions);
   core.status().addListener([&](const QString& text) { out << text << Qt::endl; });
   // As the program does: unkey first, then end.

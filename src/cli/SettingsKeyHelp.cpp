@@ -105,6 +105,8 @@ const QHash<QByteArray, KeyHelp>& helpTable() {
       {"PORT=", {"1..65535", "8080", "TCP-Port, auf dem die Netzwerk-Station sendet (alle Adressen)"}},
       {"PATH=", {"Pfad", "/data/report/", "Pfad der Ecowitt-Sendungen (Wunderground: /weatherstation/updateweatherstation.php)"}},
       {"KEY=", {"Text", "leer", "nur Sendungen mit diesem PASSKEY oder dieser ID annehmen"}},
+      {"SIMPLEX_SUFFIXE=", {"Text (A-Z a-z 0-9 _ - .)", "leer",
+                            "an die Namen der gemeinsamen Simplex-Objekte angehängt (zweite Installation)"}},
   };
   return table;
 }

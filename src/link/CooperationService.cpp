@@ -4,13 +4,13 @@
 #include "link/RecorderControl.h"
 #include "link/SimplexLink.h"
 #include "platform/Notifier.h"
+#include "platform/SharedLink.h"
 
 namespace parlhora {
 
-CooperationService::CooperationService(Clock& clock, Notifier& notifier,
-                                       SharedLink* sharedLink, RecorderChannel* recorderChannel,
-                                       const QByteArray& recorderPath)
-    : notifier_(notifier) {
+CooperationService::CooperationService(Clock& clock, Notifier& notifier, SharedLink* sharedLink,
+                                       RecorderChannel* recorderChannel, const QByteArray& recorderPath)
+    : notifier_(notifier), sharedLink_(sharedLink) {
   if (sharedLink) link_ = std::make_unique<SimplexLink>(*sharedLink, clock, notifier);
   if (recorderChannel)
     recorder_ = std::make_unique<RecorderControl>(*recorderChannel, clock, notifier, recorderPath);
@@ -26,7 +26,6 @@ void CooperationService::setWiring(Wiring wiring) {
     linkWiring.statusText = wiring_.statusText;
     linkWiring.setStatus = wiring_.setStatus;
     linkWiring.logLine = wiring_.logLine;
-    linkWiring.announcementActive = [this] { return sequencer_ && sequencer_->busy(); };
     linkWiring.playForPartner = [this] { playForPartner(); };
     link_->setWiring(std::move(linkWiring));
   }
@@ -35,12 +34,17 @@ void CooperationService::setWiring(Wiring wiring) {
 
 void CooperationService::startLink() {
   if (!link_ || stopped_) return;
+  if (wiring_.linkSuffix) {
+    link_->disconnectLink();
+    sharedLink_->setSuffix(wiring_.linkSuffix());
+  }
   QString error;
   if (!link_->connectLink(error)) notifier_.errorBox(error);
 }
 
 void CooperationService::stopLink() {
   stopped_ = true;
+  if (recorder_) recorder_->closeForExit();
   if (link_) link_->disconnectLink();
 }
 
@@ -64,6 +68,10 @@ bool CooperationService::reconnectLink() {
   if (link_->connectLink(error)) return true;
   if (wiring_.logLine) wiring_.logLine(QStringLiteral("Simplex: ") + error);
   return false;
+}
+
+void CooperationService::announcementBusy(bool busy) {
+  if (link_) link_->setAnnouncementActive(busy);
 }
 
 void CooperationService::playForPartner() {

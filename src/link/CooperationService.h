@@ -35,6 +35,8 @@ class CooperationService : public QObject, public PartnerLink, public RecorderHo
     std::function<QString()> statusText;            // EditData now
     std::function<void(const QString&)> setStatus;  // replaces EditData
     std::function<void(const QString&)> logLine;
+    /// Appended to the link's object names when it starts (SIMPLEX_SUFFIXE=).
+    std::function<QString()> linkSuffix;
   };
 
   CooperationService(Clock& clock, Notifier& notifier, SharedLink* sharedLink,
@@ -45,15 +47,18 @@ class CooperationService : public QObject, public PartnerLink, public RecorderHo
   /// The sequencer whose announcements the partner asks for; before any start.
   void attach(Sequencer& sequencer) { sequencer_ = &sequencer; }
 
-  /// Program start: connects the link; a failure is shown in an error box.
+  /// Program start: connects the link, under the names that linkSuffix
+  /// gives; a failure is shown in an error box.
   void startLink();
-  /// Program close: disconnects the link for good.
+  /// Program close: stops a recording still on, closes a recorder this
+  /// program launched, and disconnects the link for good.
   void stopLink();
 
   void recorderStart() override;
   void recorderStopAndClose() override;
   void sendPartnerDone() override;
   bool reconnectLink() override;
+  void announcementBusy(bool busy) override;
 
   /// Null without a shared link / recorder channel.
   SimplexLink* link() { return link_.get(); }
@@ -67,6 +72,7 @@ class CooperationService : public QObject, public PartnerLink, public RecorderHo
   Wiring wiring_;
   std::unique_ptr<SimplexLink> link_;
   std::unique_ptr<RecorderControl> recorder_;
+  SharedLink* sharedLink_ = nullptr;
   bool stopped_ = false;
 };
 

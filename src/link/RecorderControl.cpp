@@ -2,6 +2,8 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <chrono>
+#include <future>
 
 #include "platform/Clock.h"
 #include "platform/Notifier.h"
@@ -30,7 +32,29 @@ RecorderControl::RecorderControl(RecorderChannel& channel, Clock& clock, Notifie
                                  const QByteArray& path, QObject* parent)
     : QObject(parent), channel_(channel), clock_(clock), notifier_(notifier), path_(path) {}
 
+template <typename Call>
+auto RecorderControl::offCore(Call call) {
+  auto pending = std::async(std::launch::async, std::move(call));
+  while (pending.wait_for(std::chrono::milliseconds(0)) != std::future_status::ready) {
+    const std::int64_t before = clock_.monotonicMs();
+    clock_.waitMs(kCallPollMs);
+    // No event loop any more (the program is closing): wait plainly.
+    if (clock_.monotonicMs() == before) pending.wait_for(std::chrono::milliseconds(kCallPollMs));
+  }
+  return pending.get();
+}
+
+bool RecorderControl::find() {
+  return offCore([this] { return channel_.find(); });
+}
+
 void RecorderControl::start() {
+  // A recording that lost its stop (a new announcement came during the last
+  // one's closing pause) gets it now, before the next record.
+  if (state_ == Record) {
+    state_ = Stop;
+    sendCommand();
+  }
   const std::uint64_t id = ++run_;
   state_ = None;
   alreadyRunning_ = false;
@@ -40,15 +64,21 @@ void RecorderControl::start() {
     notifier_.beep();
     return;
   }
-  if (channel_.find()) {
-    alreadyRunning_ = true;
+  if (find()) {
+    // One we launched and have not closed yet stays ours to close.
+    alreadyRunning_ = !launched_;
+    if (id != run_) return;
   } else {
-    channel_.launch(path);
+    if (id != run_) return;
+    const QString launchPath = path;
+    launched_ = offCore([this, launchPath] { return channel_.launch(launchPath); });
+    if (id != run_) return;
     bool found = false;
     for (int look = 0; look < kLooks && !found; ++look) {
       clock_.waitMs(kLookEveryMs);
       if (id != run_) return;
-      found = channel_.find();
+      found = find();
+      if (id != run_) return;
     }
     if (!found) {
       setStatus(QStringLiteral("Tallisto nicht gefunden!"), true);
@@ -72,15 +102,30 @@ void RecorderControl::stopAndClose() {
   // A new announcement is recording meanwhile: closing now would cut it off.
   if (id != run_) return;
   state_ = Close;
+  launched_ = false;
+  sendCommand();
+}
+
+void RecorderControl::closeForExit() {
+  ++run_;  // a start or stop resting in a wait must not go on after this
+  if (state_ == Record) {
+    state_ = Stop;
+    sendCommand();
+  }
+  if (!launched_) return;
+  clock_.waitMs(kCloseAfterMs);
+  state_ = Close;
+  launched_ = false;
   sendCommand();
 }
 
 void RecorderControl::sendCommand() {
-  if (!channel_.find()) {
+  if (!find()) {
     setStatus(QStringLiteral("Tallisto nicht gefunden!"), true);
     return;
   }
-  switch (channel_.send(commandText(state_))) {
+  const QByteArray command = commandText(state_);
+  switch (offCore([this, command] { return channel_.send(command); })) {
     case 0:
       setStatus(QStringLiteral("Tallisto antwort nicht"), true);
       break;

@@ -17,8 +17,14 @@ class RecorderChannel;
 /// start, to stop at the end, and to close if we launched it. Results are
 /// shown in the recorder window's `StaticTextW` (status()).
 ///
-/// Core thread only. Waits go through Clock::waitMs, so events (and a new
-/// announcement) may run inside start() and stopAndClose(). Borrows the
+/// Every record gets exactly one stop: a start while a recording is still
+/// on stops it first, and the program's close stops it and closes a
+/// recorder that this program launched.
+///
+/// Core thread only. Each call to the channel runs on a thread of its own
+/// while the core waits through Clock::waitMs, so a recorder that hangs
+/// never holds the core: events (an unkey, a new announcement) may run
+/// inside start(), stopAndClose() and closeForExit(). Borrows the
 /// channel, clock, notifier and the path (RECORDER=, settings bytes), which
 /// must outlive it.
 class RecorderControl : public QObject {
@@ -31,6 +37,7 @@ class RecorderControl : public QObject {
   static constexpr int kLookEveryMs = 100;
   static constexpr int kLooks = 30;
   static constexpr int kCloseAfterMs = 1000;
+  static constexpr int kCallPollMs = 5;  // how often a pending channel call is looked at
 
   RecorderControl(RecorderChannel& channel, Clock& clock, Notifier& notifier, const QByteArray& path,
                   QObject* parent = nullptr);
@@ -39,11 +46,16 @@ class RecorderControl : public QObject {
   void start();
   /// The normal end of an announcement (with `MenuRecord` checked).
   void stopAndClose();
+  /// The program closes: a recording still on is stopped, and a recorder
+  /// this program launched is closed.
+  void closeForExit();
   /// Sends the current command and shows the result.
   void sendCommand();
 
   Command state() const { return state_; }
   bool alreadyRunning() const { return alreadyRunning_; }
+  /// This program launched the recorder and has not closed it yet.
+  bool launched() const { return launched_; }
   const QString& status() const { return status_; }
 
   /// Failures also go to the log, where they are seen without windows.
@@ -54,6 +66,9 @@ class RecorderControl : public QObject {
 
  private:
   void setStatus(const QString& text, bool failure);
+  bool find();
+  template <typename Call>
+  auto offCore(Call call);
 
   RecorderChannel& channel_;
   Clock& clock_;
@@ -61,6 +76,7 @@ class RecorderControl : public QObject {
   const QByteArray& path_;
   Command state_ = None;
   bool alreadyRunning_ = false;
+  bool launched_ = false;
   QString status_;
   // Changes at every start, so a stop resuming after its wait can tell that
   // a new announcement has taken the recorder over.

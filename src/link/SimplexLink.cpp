@@ -2,6 +2,7 @@
 
 #include <QMetaObject>
 
+#include "link/SharedSend.h"
 #include "platform/Notifier.h"
 #include "platform/SharedLink.h"
 
@@ -23,11 +24,24 @@ SimplexLink::~SimplexLink() { disconnectLink(); }
 
 bool SimplexLink::connectLink(QString& error) {
   disconnectLink();
+  return open(error, false);
+}
+
+bool SimplexLink::open(QString& error, bool reattach) {
   if (!shared_.open(error)) return false;
   connected_ = true;
   listening_ = true;
   ++epoch_;
-  listener_.start();
+  // A new partner may have asked while we were away; its question is still
+  // in the block, and our greeting is about to overwrite it.
+  std::optional<MessageBlock::Decoded> waiting;
+  if (reattach) {
+    if (const std::optional<QByteArray> block = shared_.read()) {
+      const MessageBlock::Decoded message = MessageBlock::decode(*block);
+      if (message.valid && message.text.contains(hello())) waiting = message;
+    }
+  }
+  listener_.start(waiting);
   send(tag() + QStringLiteral(" connecté"));
   if (!wiring_.statusText || !wiring_.statusText().startsWith(QStringLiteral("Feh")))
     status(QStringLiteral("Parlhora verbunden"));
@@ -35,30 +49,41 @@ bool SimplexLink::connectLink(QString& error) {
 }
 
 void SimplexLink::disconnectLink() {
+  clock_.cancel(pendingReattach_);
+  pendingReattach_ = 0;
+  close(true);
+}
+
+void SimplexLink::close(bool sayGoodbye) {
   if (!connected_) return;
   listener_.requestStop();
-  send(tag() + QStringLiteral(" déconnecté"));
+  if (sayGoodbye) send(tag() + QStringLiteral(" déconnecté"));
   listener_.stop();
   shared_.close();
-  clock_.cancel(pendingHello_);
-  pendingHello_ = 0;
   connected_ = false;
   listening_ = false;
   ++epoch_;
 }
 
+void SimplexLink::reattach(const QString& cause) {
+  if (!cause.isEmpty()) log(QStringLiteral("Simplex: ") + cause);
+  // The old objects are nobody's any more: no goodbye into them.
+  close(false);
+  pendingReattach_ = 0;
+  QString error;
+  if (open(error, true)) return;
+  // Tried again quietly; the first failure is in the log.
+  if (!faultShown_) log(QStringLiteral("Simplex: ") + error);
+  faultShown_ = true;
+  pendingReattach_ = clock_.callAfter(kReattachMs, [this] { reattach({}); });
+}
+
 bool SimplexLink::send(const QString& text) {
   if (!connected_) return false;
-  const SharedLink::Lock lock = shared_.lock(kSendLockMs);
-  // A time-out is no reason to keep quiet: the message goes out anyway.
-  const bool locked = lock == SharedLink::Lock::Acquired || lock == SharedLink::Lock::Recovered;
-  if (lock == SharedLink::Lock::Recovered)
-    log(QStringLiteral("Simplex: Sperre eines beendeten Programms übernommen"));
-  const bool written = shared_.write(MessageBlock::encode(text));
-  if (written) shared_.pulse();
-  if (locked) shared_.unlock();
-  if (!written) status(QStringLiteral("Fehler: MapViewOfFile"));
-  return written;
+  const SharedSend::Result sent = SharedSend::send(shared_, text, kSendLockMs);
+  if (sent.recovered) log(QStringLiteral("Simplex: Sperre eines beendeten Programms übernommen"));
+  if (!sent.written) status(QStringLiteral("Fehler: MapViewOfFile"));
+  return sent.written;
 }
 
 void SimplexLink::partnerAnnouncementDone() {
@@ -74,48 +99,52 @@ void SimplexLink::partnerAnnouncementDone() {
 }
 
 QString SimplexLink::displayText(const QString& received) {
-  if (!received.contains(tag())) return received;
-  return QString(received).replace(0, 6, QStringLiteral("PARLHORA"));
+  QString text = received;
+  if (text.contains(tag())) text.replace(0, 6, QStringLiteral("PARLHORA"));
+  // The partner's bytes reach terminals and the journal: no control byte
+  // may act there.
+  QString shown;
+  for (const QChar c : text) {
+    const char16_t u = c.unicode();
+    if (u == '\\')
+      shown += QStringLiteral("\\\\");
+    else if (u < 0x20 || u == 0x7f || (u >= 0x80 && u < 0xa0))
+      shown += QStringLiteral("\\x%1").arg(int(u), 2, 16, QLatin1Char('0'));
+    else
+      shown += c;
+  }
+  return shown;
 }
 
 void SimplexLink::receive(std::uint64_t epoch, const SimplexListener::Received& received) {
-  if (epoch != epoch_ || !listening_) return;
-  if (received.readFailed) {
-    stopListening();
-    notifier_.errorBox(QStringLiteral("Pointer acquisition failed"));
+  if (epoch != epoch_ || !connected_) return;
+  if (received.lockRecovered) log(QStringLiteral("Simplex: Sperre eines beendeten Programms übernommen"));
+  if (received.occupied) {
+    listening_ = false;
     return;
   }
+  if (received.readFailed || received.stale) {
+    listening_ = false;
+    if (received.readFailed && !faultShown_) {
+      faultShown_ = true;
+      notifier_.errorBox(QStringLiteral("Pointer acquisition failed"));
+    }
+    reattach(received.readFailed
+                 ? QStringLiteral("Pointer acquisition failed, Verbindung wird erneuert")
+                 : QStringLiteral("gemeinsame Objekte ersetzt oder verkleinert, Verbindung wird erneuert"));
+    return;
+  }
+  if (!listening_) return;
   if (!received.message.valid) {
     log(QStringLiteral("Simplex: ungültige Länge %1, Nachricht verworfen").arg(received.message.length));
     return;
   }
+  faultShown_ = false;
   const QString& text = received.message.text;
   // A playback error on display outweighs the partner's chatter.
   if (!wiring_.statusText || !wiring_.statusText().startsWith(QStringLiteral("Err")))
     status(displayText(text));
-  if (text.contains(hello()) && pendingHello_ == 0) {
-    pendingHello_ = clock_.callAfter(kHelloDelayMs, [this] {
-      pendingHello_ = 0;
-      answerHello();
-    });
-  }
   if (text.contains(play()) && wiring_.playForPartner) wiring_.playForPartner();
-}
-
-void SimplexLink::answerHello() {
-  if (!listening_) return;
-  if (wiring_.announcementActive && wiring_.announcementActive()) {
-    send(occupied());
-    // Deaf until the announcement's end reopens the link.
-    stopListening();
-    return;
-  }
-  send(ready());
-}
-
-void SimplexLink::stopListening() {
-  listening_ = false;
-  listener_.requestStop();
 }
 
 void SimplexLink::status(const QString& text) {

@@ -14,8 +14,10 @@ class Notifier;
 class SharedLink;
 
 /// The link with the simplex program: connect, disconnect, send, and what
-/// happens with each received message (shown in `EditData`, HELLO answered,
-/// PLAY starts an announcement for the partner).
+/// happens with each received message (shown in `EditData`, PLAY starts an
+/// announcement for the partner; the listener thread answers HELLO). When
+/// the objects are removed, re-created or shrunk by a partner, it logs
+/// once and attaches to what the names lead to now.
 ///
 /// Core thread only; the listener thread reaches it through queued calls.
 /// Borrows the shared link, clock and notifier, which must outlive it.
@@ -24,7 +26,8 @@ class SimplexLink : public QObject {
 
  public:
   static constexpr int kSendLockMs = 3000;
-  static constexpr int kHelloDelayMs = 100;
+  /// Between attempts to attach again after the objects were lost.
+  static constexpr int kReattachMs = 2000;
 
   static QString tag() { return QStringLiteral("PIROLO"); }
   static QString hello() { return QStringLiteral("PIROLO_HELLO"); }
@@ -37,7 +40,6 @@ class SimplexLink : public QObject {
     std::function<QString()> statusText;            // EditData now
     std::function<void(const QString&)> setStatus;  // replaces EditData
     std::function<void(const QString&)> logLine;
-    std::function<bool()> announcementActive;
     std::function<void()> playForPartner;  // marks the partner's request and starts
   };
 
@@ -59,17 +61,23 @@ class SimplexLink : public QObject {
   /// listening again if a HELLO during it had ended the listening.
   void partnerAnnouncementDone();
 
+  /// Mirrors the announcement-busy flag for the listener's HELLO answer.
+  void setAnnouncementActive(bool active) { listener_.setAnnouncementActive(active); }
+
   bool connected() const { return connected_; }
   bool listening() const { return listening_; }
 
   /// What `EditData` shows for a received text: its first six characters
-  /// become "PARLHORA" when it contains the tag anywhere.
+  /// become "PARLHORA" when it contains the tag anywhere; control bytes are
+  /// shown as \xNN and a backslash doubled.
   static QString displayText(const QString& received);
 
  private:
   void receive(std::uint64_t epoch, const SimplexListener::Received& received);
-  void answerHello();
-  void stopListening();
+  bool open(QString& error, bool reattach);
+  void close(bool sayGoodbye);
+  /// `cause` goes to the log; empty for the quiet retries.
+  void reattach(const QString& cause);
   void status(const QString& text);
   void log(const QString& text);
 
@@ -82,9 +90,12 @@ class SimplexLink : public QObject {
   // an earlier connection are dropped. Changed only while no listener
   // thread runs, which is what lets that thread read it.
   std::uint64_t epoch_ = 0;
-  Clock::TimerId pendingHello_ = 0;
+  Clock::TimerId pendingReattach_ = 0;
   bool connected_ = false;
   bool listening_ = false;
+  // One box per fault: a partner that keeps breaking the objects must not
+  // pile them up.
+  bool faultShown_ = false;
 };
 
 }  // namespace parlhora

@@ -40,6 +40,10 @@ class SerialLines {
   virtual ModemLines readLines() = 0;
   /// Releases the port; the kernel drops DTR and RTS on the last close.
   virtual void close() = 0;
+  /// The last open() failed because another program holds the port.
+  virtual bool lastOpenBusy() const { return false; }
+  /// Why the last failed setLines/clearLines failed, in a few words.
+  virtual QString lastError() const { return {}; }
 };
 
 }  // namespace parlhora

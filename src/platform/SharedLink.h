@@ -46,14 +46,22 @@ class SharedLink {
   /// Creates the objects, or opens them if the partner created them first.
   /// On failure nothing stays open and `error` holds the system's reason.
   virtual bool open(QString& error) = 0;
+  /// While closed: the names to open next, the usual ones with `suffix`
+  /// appended (empty: the usual names).
+  virtual void setSuffix(const QString& /*suffix*/) {}
   /// Closes this side; the objects stay for the partner.
   virtual void close() = 0;
   virtual bool isOpen() const = 0;
+  /// The objects this side holds are no longer the ones behind the names
+  /// (removed, re-created by a new partner) or one of them shrank: the link
+  /// must be closed and opened anew. Any thread; a few system calls.
+  virtual bool stale() const { return false; }
 
   /// Copies `bytes` to the start of the block; false if they do not fit or
   /// the link is closed.
   virtual bool write(const QByteArray& bytes) = 0;
-  /// The whole block (kBlockSize bytes); nothing if the link is closed.
+  /// The whole block (kBlockSize bytes); nothing if the link is closed or
+  /// the block shrank under the reader.
   virtual std::optional<QByteArray> read() const = 0;
 
   /// Waits up to `timeoutMs` for the writers' lock.

@@ -1,5 +1,7 @@
 #include "serial/SerialControl.h"
 
+#include <algorithm>
+
 namespace parlhora {
 
 SerialControl::SerialControl(SerialLines& lines, Notifier& notifier, LineOptions& options)
@@ -68,9 +70,19 @@ bool SerialControl::OpenSerialPort() { return tryOpen(); }
 bool SerialControl::tryOpen() {
   const QString reason = devicePath_.isEmpty() ? QStringLiteral("kein Gerät") : lines_.open(devicePath_);
   if (!reason.isEmpty()) {
+    if (!devicePath_.isEmpty() && lines_.lastOpenBusy()) {
+      ++busyStreak_;
+      const int waitMs = std::min(kRetryMs << std::min(busyStreak_, 3), kBusyRetryMaxMs);
+      retriesToSkip_ = waitMs / kRetryMs - 1;
+    } else {
+      busyStreak_ = 0;
+      retriesToSkip_ = 0;
+    }
     failed(reason);
     return false;
   }
+  busyStreak_ = 0;
+  retriesToSkip_ = 0;
   open_ = true;
   if (!fault_.isEmpty()) {
     fault_.clear();
@@ -139,6 +151,11 @@ void SerialControl::applyPortSetting() {
 
 void SerialControl::retryOpen() {
   if (!portMissing() || (busy && busy())) return;
+  // Each open of a held port is a risk to its owner's transmitter.
+  if (retriesToSkip_ > 0) {
+    --retriesToSkip_;
+    return;
+  }
   devicePath_ = PortList::devicePath(portName_, deviceFolder_);
   if (tryOpen()) {
     showPort();
@@ -157,14 +174,24 @@ void SerialControl::keyUp() {
   if (bits == 0) return;
   // A removed port is logged and retried; the announcement still runs.
   keyFailed_ = !lines_.setLines(bits);
+  if (keyFailed_) {
+    QString text = QStringLiteral("PTT konnte nicht getastet werden");
+    const QString cause = lines_.lastError();
+    if (!cause.isEmpty()) text += QStringLiteral(": ") + cause;
+    if (logLine) logLine(QStringLiteral("COM-Port %1: %2").arg(portName_, text));
+    if (statusLine) statusLine(text);
+  }
   checkGone();
   SerialIndicators next = indicators_;
-  next.transmitting = open_;
+  // The lamp, and the keyed time reported, show what the lines really did.
+  next.transmitting = open_ && !keyFailed_;
   setIndicators(next);
 }
 
 void SerialControl::unkey() {
-  if (open_) lines_.clearLines(SerialLines::Dtr | SerialLines::Rts);
+  if (open_ && !lines_.clearLines(SerialLines::Dtr | SerialLines::Rts) && indicators_.transmitting && logLine)
+    logLine(
+        QStringLiteral("COM-Port %1: PTT konnte nicht gelöst werden: %2").arg(portName_, lines_.lastError()));
   checkGone();
   SerialIndicators next = indicators_;
   next.transmitting = false;

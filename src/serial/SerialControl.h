@@ -36,8 +36,11 @@ class SerialControl {
   /// Receives "Fehler: COM-Port ..." while the chosen port is not open.
   std::function<void(const QString&)> statusLine;
 
-  /// Seconds between attempts to open a chosen port that is not open.
+  /// Time between attempts to open a chosen port that is not open.
   static constexpr int kRetryMs = 10000;
+  /// A port another program holds is tried less and less often, down to
+  /// once in this time.
+  static constexpr int kBusyRetryMaxMs = 60000;
 
   /// Where plain device names ("ttyUSB0") are looked up; "/dev" by default.
   void setDeviceFolder(const QString& folder) { deviceFolder_ = folder; }
@@ -66,6 +69,8 @@ class SerialControl {
   void applyPortSetting();
   /// Tries again to open a chosen port that is not open (missing at start,
   /// pulled, busy); logs once when it comes back. Does nothing while busy().
+  /// Called every kRetryMs; while the port stays held by another program
+  /// the attempts back off (20, 40, then every 60 s).
   void retryOpen();
   /// A port is chosen but not open: announcements go out unkeyed.
   bool portMissing() const { return !open_ && !PortList::isNoCom(portName_) && !portName_.isEmpty(); }
@@ -82,7 +87,8 @@ class SerialControl {
   void keyUp();
   /// Drops DTR and RTS, whatever was raised; lamp off.
   void unkey();
-  /// The last keyUp() could not raise its lines (the port refused them).
+  /// The last keyUp() could not raise its lines (the port refused them);
+  /// "PTT konnte nicht getastet werden: cause" went to the status and log.
   bool keyFailed() const { return keyFailed_; }
 
   /// One reading of the input lines (the tick's step 8). Does nothing while
@@ -118,6 +124,8 @@ class SerialControl {
   bool open_ = false;
   QString fault_;
   bool keyFailed_ = false;
+  int busyStreak_ = 0;  // failed opens in a row that found the port held
+  int retriesToSkip_ = 0;
   bool carrier_ = false;
   LineLatches latches_;
   SerialIndicators indicators_;

@@ -20,8 +20,12 @@ void FakeSerialLines::record(const QString& call) {
 QString FakeSerialLines::open(const QString& path) {
   close();
   record(QStringLiteral("open ") + path);
+  lastOpenBusy_ = false;
   if (removed) return QStringLiteral("open: No such device");
-  if (openErrors.contains(path)) return openErrors.value(path);
+  if (openErrors.contains(path)) {
+    lastOpenBusy_ = openErrors.value(path).startsWith(QStringLiteral("belegt"));
+    return openErrors.value(path);
+  }
   path_ = path;
   dtr_ = rts_ = false;
   return {};
@@ -30,6 +34,10 @@ QString FakeSerialLines::open(const QString& path) {
 bool FakeSerialLines::setLines(unsigned bits) {
   record(QStringLiteral("set ") + lineNames(bits));
   if (path_.isEmpty() || removed) return false;
+  if (!refuseLines.isEmpty()) {
+    lastError_ = refuseLines;
+    return false;
+  }
   if (bits & Dtr) dtr_ = true;
   if (bits & Rts) rts_ = true;
   return true;

@@ -21,6 +21,8 @@ class FakeSerialLines final : public SerialLines {
   bool dcd = false;
   /// The adapter is pulled: line calls fail, reads give all off, opens fail.
   bool removed = false;
+  /// Not empty: setLines fails with this cause (a pty's ENOTTY, say).
+  QString refuseLines;
   QStringList calls;
   /// Told of every call as it is recorded, to interleave with other fakes.
   std::function<void(const QString&)> onCall;
@@ -36,6 +38,9 @@ class FakeSerialLines final : public SerialLines {
   bool clearLines(unsigned bits) override;
   ModemLines readLines() override;
   void close() override;
+  /// An open refused with a "belegt ..." reason counts as busy.
+  bool lastOpenBusy() const override { return lastOpenBusy_; }
+  QString lastError() const override { return lastError_; }
 
  private:
   void record(const QString& call);
@@ -43,6 +48,8 @@ class FakeSerialLines final : public SerialLines {
   QString path_;
   bool dtr_ = false;
   bool rts_ = false;
+  bool lastOpenBusy_ = false;
+  QString lastError_;
 };
 
 }  // namespace parlhora

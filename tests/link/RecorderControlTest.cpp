@@ -129,7 +129,7 @@ TEST(RecorderControl, FailuresAreShownAndBeeped) {
   }
 }
 
-TEST(RecorderControl, AnnouncementRecordsButASafetyResetSendsNoStop) {
+TEST(RecorderControl, EveryRecordGetsItsStopAlsoAfterASafetyReset) {
   RecorderRig rig;
   rig.options.record = true;
   rig.recorderPath = QFile::encodeName(ToolProcess::path(QStringLiteral("fake-recorder")));
@@ -141,12 +141,60 @@ TEST(RecorderControl, AnnouncementRecordsButASafetyResetSendsNoStop) {
   rig.sequencer.onPlaybackFailure();
   EXPECT_FALSE(rig.sequencer.busy());
   EXPECT_FALSE(rig.keying.keyed);
-  EXPECT_EQ(words(commandsIn(rig.logFile)), QStringList({"record"}));
+  EXPECT_EQ(words(commandsIn(rig.logFile)), QStringList({"record", "stop"}));
 
   rig.sequencer.Button1Click();
   ASSERT_TRUE(rig.finishAnnouncement());
-  EXPECT_EQ(words(commandsIn(rig.logFile)), QStringList({"record", "record", "stop"}));
+  EXPECT_EQ(words(commandsIn(rig.logFile)), QStringList({"record", "stop", "record", "stop"}));
   EXPECT_TRUE(recorder.running());
+}
+
+static QString launchScript(RecorderRig& rig) {
+  return writeScript(
+      rig.folder, QStringLiteral("tallisto"),
+      QStringLiteral("exec '%1' --name '%2' --log '%3' >/dev/null")
+          .arg(ToolProcess::path(QStringLiteral("fake-recorder")), rig.channel.name(), rig.logFile));
+}
+
+TEST(RecorderControl, PlayDuringTheClosingPauseStillPairsRecordAndStop) {
+  RecorderRig rig;
+  rig.options.record = true;
+  rig.recorderPath = QFile::encodeName(launchScript(rig));
+  rig.service.startLink();
+  std::unique_ptr<ToolProcess> partner;
+  bool asked = false;
+  rig.sequencer.setStatusSink([&](const QString& text) {
+    rig.setStatus(text);
+    // The partner asks while our own announcement rests in its closing pause.
+    if (text == QStringLiteral("PARLHORA DONE") && !asked) {
+      asked = true;
+      partner = std::make_unique<ToolProcess>(
+          QStringLiteral("simplex-peer"),
+          rig.peerArgs({"send", "PIROLO_PLAY", "expect", "PIROLO_DONE", "10000"}));
+    }
+  });
+  rig.sequencer.Button1Click();
+  ASSERT_TRUE(rig.finishAnnouncement());
+  ASSERT_TRUE(asked);
+  ASSERT_TRUE(runEventsUntil([&] { return rig.sequencer.busy() || !partner->running(); }, kToolMs));
+  ASSERT_TRUE(rig.finishAnnouncement());
+  ASSERT_TRUE(partner->finish(kToolMs)) << partner->output().toStdString();
+  EXPECT_EQ(partner->exitCode(), 0) << partner->output().toStdString();
+  // The recorder we launched is closed once the last recording is stopped.
+  EXPECT_TRUE(runEventsUntil([&] { return words(commandsIn(rig.logFile)).size() == 5; }, kToolMs));
+  EXPECT_EQ(words(commandsIn(rig.logFile)), QStringList({"record", "stop", "record", "stop", "close"}));
+}
+
+TEST(RecorderControl, ProgramCloseStopsTheRecordingAndClosesALaunchedRecorder) {
+  RecorderRig rig;
+  rig.recorderPath = QFile::encodeName(launchScript(rig));
+  rig.service.recorderStart();
+  ASSERT_EQ(rig.control().status(), QStringLiteral("Tallisto record"));
+  EXPECT_TRUE(rig.control().launched());
+  rig.service.stopLink();
+  EXPECT_EQ(words(commandsIn(rig.logFile)), QStringList({"record", "stop", "close"}));
+  EXPECT_FALSE(rig.control().launched());
+  EXPECT_TRUE(runEventsUntil([&] { return !rig.channel.find(); }, kToolMs));
 }
 
 }  // namespace parlhora

@@ -88,6 +88,35 @@ TEST(SimplexLink, HelloDuringThePartnersAnnouncementDoesNotLeaveTheLinkDeaf) {
   EXPECT_EQ(peer.exitCode(), 0) << peer.output().toStdString();
 }
 
+TEST(SimplexLink, FailedAnnouncementsStillAnswerThePartnerAndListenAgain) {
+  LinkRig rig;
+  ASSERT_TRUE(connectRig(rig));
+  {
+    // The partner's request fails on the way: it still hears that it is over.
+    ToolProcess peer(QStringLiteral("simplex-peer"),
+                     rig.peerArgs({"send", "PIROLO_PLAY", "expect", "PIROLO_DONE", "10000"}));
+    ASSERT_TRUE(runEventsUntil([&] { return rig.sequencer.busy(); }, kPeerMs));
+    rig.sequencer.onPlaybackFailure();
+    ASSERT_TRUE(peer.finish(kPeerMs));
+    EXPECT_EQ(peer.exitCode(), 0) << peer.output().toStdString();
+  }
+  {
+    // Deaf after OCCUPIED, then a reset whose device will not close.
+    rig.sequencer.Button1Click();
+    ToolProcess peer(QStringLiteral("simplex-peer"),
+                     rig.peerArgs({"send", "PIROLO_HELLO", "expect", "PIROLO_OCCUPIED", "3000"}));
+    ASSERT_TRUE(peer.finish(kPeerMs));
+    ASSERT_TRUE(runEventsUntil([&] { return !rig.service.link()->listening(); }, kPeerMs));
+    rig.out.failOnce(QStringLiteral("reset"));
+    rig.sequencer.onPlaybackFailure();
+  }
+  EXPECT_TRUE(rig.service.link()->listening());
+  ToolProcess peer(QStringLiteral("simplex-peer"),
+                   rig.peerArgs({"send", "PIROLO_HELLO", "expect", "PIROLO_READY", "3000"}));
+  ASSERT_TRUE(peer.finish(kPeerMs));
+  EXPECT_EQ(peer.exitCode(), 0) << peer.output().toStdString();
+}
+
 TEST(SimplexLink, PartnerKilledHoldingTheLockBlocksNobody) {
   LinkRig rig;
   ASSERT_TRUE(connectRig(rig));
@@ -154,13 +183,21 @@ TEST(SimplexLink, DisplayedText) {
     const char* received;
     const char* shown;
   } cases[] = {
-      {"PIROLO_READY", "PARLHORA_READY"}, {"PIROLO connecté", "PARLHORA connecté"},
+      {"PIROLO_READY", "PARLHORA_READY"},
+      {"PIROLO connecté", "PARLHORA connecté"},
       {"xxPIROLO", "PARLHORALO"},  // the first six characters, wherever the tag is
-      {"73 de DL1ABC", "73 de DL1ABC"},   {"", ""},
+      {"73 de DL1ABC", "73 de DL1ABC"},
+      {"", ""},
+      // A partner's control bytes never reach a terminal or the journal raw.
+      {"PIROLO\x1b[2J\a", "PARLHORA\\x1b[2J\\x07"},
+      {"a\\b\r\n", "a\\\\b\\x0d\\x0a"},
+      {"\xc2\x85\x7f", "\\x85\\x7f"},
   };
   for (const auto& c : cases)
     EXPECT_EQ(SimplexLink::displayText(QString::fromUtf8(c.received)), QString::fromUtf8(c.shown))
         << c.received;
+  EXPECT_EQ(SimplexLink::displayText(QStringLiteral("A") + QChar(0) + QStringLiteral("B")),
+            QStringLiteral("A\\x00B"));
 }
 
 }  // namespace parlhora

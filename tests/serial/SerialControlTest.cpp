@@ -170,6 +170,46 @@ TEST_F(SerialControlTest, NoComTouchesNoLineAndNeedsNoPreRoll) {
   EXPECT_FALSE(serial.indicators().transmitting);
 }
 
+TEST_F(SerialControlTest, PortHeldByAnotherProgramIsTriedLessAndLessOften) {
+  lines.openErrors["/dev/ttyUSB7"] = "belegt (LCK..ttyUSB7 von PID 4242)";
+  load("ttyUSB7");
+  // One call every kRetryMs: which of the next 16 calls try an open.
+  QString tried;
+  for (int call = 0; call < 16; ++call) {
+    lines.calls.clear();
+    serial.retryOpen();
+    tried += lines.calls.isEmpty() ? '.' : 'o';
+  }
+  // 20 s, 40 s, then every 60 s.
+  EXPECT_EQ(tried, ".o...o.....o....");
+  // A free port is taken at the next attempt and the back-off forgotten.
+  lines.openErrors.clear();
+  for (int call = 0; call < 6 && !serial.portOpen(); ++call) serial.retryOpen();
+  EXPECT_TRUE(serial.portOpen());
+  lines.openErrors["/dev/ttyUSB7"] = "fehlt (open: No such file or directory)";
+  serial.ClosePortLines();
+  serial.retryOpen();
+  lines.calls.clear();
+  serial.retryOpen();
+  EXPECT_EQ(lines.calls, QStringList{"open /dev/ttyUSB7"});  // a missing port is looked for every time
+}
+
+TEST_F(SerialControlTest, KeyingThatFailsIsReportedAndNotCountedAsKeyed) {
+  QStringList status;
+  serial.statusLine = [&status](const QString& text) { status << text; };
+  openCom1();
+  lines.refuseLines = "TIOCMBIS: Inappropriate ioctl for device";
+  serial.keyUp();
+  EXPECT_TRUE(serial.keyFailed());
+  EXPECT_FALSE(serial.indicators().transmitting);
+  EXPECT_EQ(status.value(0), "PTT konnte nicht getastet werden: TIOCMBIS: Inappropriate ioctl for device");
+  EXPECT_EQ(log.last(), "COM-Port COM1: PTT konnte nicht getastet werden: TIOCMBIS: Inappropriate ioctl for device");
+  lines.refuseLines.clear();
+  serial.keyUp();
+  EXPECT_FALSE(serial.keyFailed());
+  EXPECT_TRUE(serial.indicators().transmitting);
+}
+
 TEST_F(SerialControlTest, KeyingRaisesTheCheckedLinesInOneCall) {
   openCom1();
   ASSERT_TRUE(serial.portInUse());

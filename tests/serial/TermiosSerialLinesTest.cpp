@@ -14,6 +14,7 @@
 
 #include "platform/backends/DeviceLock.h"
 #include "platform/backends/TermiosSerialLines.h"
+#include "platform/backends/UucpLock.h"
 
 using namespace parlhora;
 
@@ -222,4 +223,72 @@ TEST(TermiosSerialLines, ListsOnlyTtysWithARealDeviceBehind) {
   found = TermiosSerialLines(sys.path(), sys.filePath("lock"), root.filePath("dev/serial/by-id")).listPorts();
   found.sort();
   EXPECT_EQ(found, (QStringList{byId, "ttyACM0", "ttyAMA0", "ttyS0"}));
+}
+
+// Another serial program's locks, in another process: its UUCP lock file,
+// then its exclusive flag. The port is never opened past the first, and the
+// second is left set.
+TEST(TermiosSerialLines, OtherProgramsLocksAreHonouredAndOurOwnIsTaken) {
+  Pty pty;
+  ASSERT_TRUE(pty.ok());
+  QTemporaryDir dir;
+  ASSERT_TRUE(dir.isValid());
+  const QString uucpFile = dir.filePath(UucpLock::fileName(pty.slave()));
+  int ready[2];
+  ASSERT_EQ(::pipe(ready), 0);
+  const pid_t other = ::fork();
+  ASSERT_GE(other, 0);
+  if (other == 0) {
+    const int fd = ::open(pty.slave().toLocal8Bit().constData(), O_RDWR | O_NOCTTY | O_NONBLOCK);
+    const char ok = fd >= 0 && ::ioctl(fd, TIOCEXCL) == 0 ? '1' : '0';
+    (void)::write(ready[1], &ok, 1);
+    ::pause();
+    ::_exit(0);
+  }
+  char ok = 0;
+  ASSERT_EQ(::read(ready[0], &ok, 1), 1);
+  ASSERT_EQ(ok, '1');
+  TermiosSerialLines lines(QStringLiteral("/sys/class/tty"), dir.filePath("device"), {}, {dir.path()});
+
+  {
+    QFile lock(uucpFile);
+    ASSERT_TRUE(lock.open(QIODevice::WriteOnly));
+    lock.write(QByteArray::number(qint64(other)).rightJustified(10, ' ') + '\n');
+  }
+  EXPECT_EQ(lines.open(pty.slave()),
+            QStringLiteral("belegt (%1 von PID %2)").arg(UucpLock::fileName(pty.slave())).arg(other));
+  EXPECT_TRUE(lines.lastOpenBusy());
+
+  QFile::remove(uucpFile);
+  EXPECT_TRUE(lines.open(pty.slave()).startsWith("belegt"));
+  EXPECT_TRUE(lines.lastOpenBusy());
+  EXPECT_FALSE(lines.isOpen());
+  EXPECT_FALSE(QFile::exists(uucpFile));
+  // Their flag is still theirs.
+  const int probe = ::open(pty.slave().toLocal8Bit().constData(), O_RDWR | O_NOCTTY | O_NONBLOCK);
+  ASSERT_GE(probe, 0);
+  int exclusive = 0;
+  ASSERT_EQ(::ioctl(probe, TIOCGEXCL, &exclusive), 0);
+  EXPECT_EQ(exclusive, 1);
+  ::ioctl(probe, TIOCNXCL);  // the other program lets go
+  ::close(probe);
+  ::kill(other, SIGKILL);
+  int status = 0;
+  ASSERT_EQ(::waitpid(other, &status, 0), other);
+
+  // Free now: ours while we hold it, and gone with the port. A lock file
+  // of a dead process is taken over.
+  {
+    QFile lock(uucpFile);
+    ASSERT_TRUE(lock.open(QIODevice::WriteOnly));
+    lock.write(QByteArray::number(qint64(other)).rightJustified(10, ' ') + '\n');
+  }
+  ASSERT_EQ(lines.open(pty.slave()), "");
+  QFile mine(uucpFile);
+  ASSERT_TRUE(mine.open(QIODevice::ReadOnly));
+  EXPECT_EQ(mine.readAll().trimmed().toLongLong(), qint64(::getpid()));
+  lines.close();
+  EXPECT_FALSE(QFile::exists(uucpFile));
+  ::close(ready[0]);
+  ::close(ready[1]);
 }

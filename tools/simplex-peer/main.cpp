@@ -15,6 +15,10 @@
 
 #include "platform/backends/PosixSharedLink.h"
 
+#include <fcntl.h>
+#include <sys/mman.h>
+#include <unistd.h>
+
 using namespace parlhora;
 
 namespace {
@@ -29,6 +33,8 @@ const char* kUsage =
     "  watch MS           print what arrives for MS milliseconds\n"
     "  raw LENGTH         write only the length field, as a broken partner would\n"
     "  hold-lock          take the writers' lock and keep it until killed\n"
+    "  truncate OBJ BYTES cut block, mutex or event down to BYTES, as a hostile partner would\n"
+    "  unlink             remove the three names, as a partner cleaning up does\n"
     "prints \"open\" once it listens, then every message seen as: recv TEXT\n";
 
 // The block as the partner program writes it; kept apart from the
@@ -141,7 +147,8 @@ int main(int argc, char** argv) {
     std::fputs(kUsage, args.isEmpty() ? stderr : stdout);
     return args.isEmpty() ? 1 : 0;
   }
-  Peer peer(SharedLinkNames::withSuffix(suffix));
+  const SharedLinkNames names = SharedLinkNames::withSuffix(suffix);
+  Peer peer(names);
   if (!peer.open()) return 2;
   for (int i = 0; i < args.size(); ++i) {
     const QString step = args[i];
@@ -160,6 +167,19 @@ int main(int argc, char** argv) {
       QByteArray block(4, '\0');
       qToLittleEndian<std::int32_t>(args[++i].toInt(), block.data());
       peer.writeBlock(block);
+    } else if (step == "truncate" && i + 2 < args.size() && isNumber(args, i + 2)) {
+      const QString object = args[++i];
+      const QString name = object == "block" ? names.block : object == "mutex" ? names.mutex : names.event;
+      const int fd = ::shm_open(name.toLocal8Bit().constData(), O_RDWR, 0);
+      if (fd < 0 || ::ftruncate(fd, args[++i].toInt()) != 0) {
+        Peer::say("truncate failed");
+        return 4;
+      }
+      ::close(fd);
+      Peer::say("truncated " + object);
+    } else if (step == "unlink") {
+      PosixSharedLink::unlinkAll(names);
+      Peer::say("unlinked");
     } else if (step == "hold-lock") {
       peer.holdLock();
     } else {

@@ -65,7 +65,15 @@ long remainingNs(const timespec& deadline) {
 
 }  // namespace
 
-PosixSharedLink::PosixSharedLink(SharedLinkNames names) : names_(std::move(names)) {}
+PosixSharedLink::PosixSharedLink(SharedLinkNames names) : baseNames_(names), names_(std::move(names)) {}
+
+void PosixSharedLink::setSuffix(const QString& suffix) {
+  if (isOpen()) return;
+  names_ = baseNames_;
+  names_.block += suffix;
+  names_.mutex += suffix;
+  names_.event += suffix;
+}
 
 PosixSharedLink::~PosixSharedLink() { close(); }
 
@@ -111,19 +119,29 @@ void PosixSharedLink::close() {
   event_.close();
 }
 
+bool PosixSharedLink::stale() const {
+  if (!isOpen()) return false;
+  for (const PosixSharedMemory* memory : {&block_, &mutex_, &event_})
+    if (!memory->intact() || !memory->stillNamed()) return true;
+  return false;
+}
+
 bool PosixSharedLink::write(const QByteArray& bytes) {
-  if (!block_.isOpen() || bytes.size() > kBlockSize) return false;
+  if (!block_.intact() || bytes.size() > kBlockSize) return false;
   std::memcpy(block_.data(), bytes.constData(), static_cast<std::size_t>(bytes.size()));
-  return true;
+  return block_.intact();
 }
 
 std::optional<QByteArray> PosixSharedLink::read() const {
-  if (!block_.isOpen()) return std::nullopt;
-  return QByteArray(static_cast<const char*>(block_.data()), kBlockSize);
+  if (!block_.intact()) return std::nullopt;
+  QByteArray copy(static_cast<const char*>(block_.data()), kBlockSize);
+  // Shrunk while copying: part of the copy is zeros, not the message.
+  if (!block_.intact()) return std::nullopt;
+  return copy;
 }
 
 SharedLink::Lock PosixSharedLink::lock(int timeoutMs) {
-  if (!mutex_.isOpen()) return Lock::Failed;
+  if (!mutex_.intact()) return Lock::Failed;
   pthread_mutex_t* mutex = &mutexPage(mutex_)->mutex;
   const timespec deadline = deadlineIn(timeoutMs);
   int rc = pthread_mutex_clocklock(mutex, CLOCK_MONOTONIC, &deadline);
@@ -132,6 +150,11 @@ SharedLink::Lock PosixSharedLink::lock(int timeoutMs) {
     // refuse everyone for good. Nobody holds it, so it can be set up anew.
     if (!initMutex(mutex)) return Lock::Failed;
     rc = pthread_mutex_clocklock(mutex, CLOCK_MONOTONIC, &deadline);
+  }
+  if ((rc == 0 || rc == EOWNERDEAD) && !mutex_.intact()) {
+    // Whatever was locked, it is no longer the partner's mutex.
+    pthread_mutex_unlock(mutex);
+    return Lock::Failed;
   }
   switch (rc) {
     case 0:
@@ -147,16 +170,16 @@ SharedLink::Lock PosixSharedLink::lock(int timeoutMs) {
 }
 
 void PosixSharedLink::unlock() {
-  if (mutex_.isOpen()) pthread_mutex_unlock(&mutexPage(mutex_)->mutex);
+  if (mutex_.intact()) pthread_mutex_unlock(&mutexPage(mutex_)->mutex);
 }
 
 std::uint32_t PosixSharedLink::generation() const {
-  if (!event_.isOpen()) return 0;
+  if (!event_.intact()) return 0;
   return std::atomic_ref<std::uint32_t>(*counter(event_)).load(std::memory_order_acquire);
 }
 
 void PosixSharedLink::pulse() {
-  if (!event_.isOpen()) return;
+  if (!event_.intact()) return;
   std::uint32_t* word = counter(event_);
   std::atomic_ref<std::uint32_t>(*word).fetch_add(1, std::memory_order_acq_rel);
   // Not FUTEX_PRIVATE: the waiters live in other processes.
@@ -169,6 +192,8 @@ bool PosixSharedLink::wait(std::uint32_t seen, int timeoutMs) {
   std::atomic_ref<std::uint32_t> value(*word);
   const timespec deadline = deadlineIn(timeoutMs);
   while (true) {
+    // A shrunk event is no event: the caller sees a quiet wait and a stale link.
+    if (!event_.intact()) return false;
     if (value.load(std::memory_order_acquire) != seen) return true;
     const long left = remainingNs(deadline);
     if (left <= 0) return false;

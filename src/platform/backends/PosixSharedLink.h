@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/backends/PosixSharedMemory.h"
 #include "platform/SharedLink.h"
+#include "platform/backends/PosixSharedMemory.h"
 
 namespace parlhora {
 
@@ -18,8 +18,10 @@ class PosixSharedLink final : public SharedLink {
   PosixSharedLink& operator=(const PosixSharedLink&) = delete;
 
   bool open(QString& error) override;
+  void setSuffix(const QString& suffix) override;
   void close() override;
   bool isOpen() const override { return block_.isOpen(); }
+  bool stale() const override;
   bool write(const QByteArray& bytes) override;
   std::optional<QByteArray> read() const override;
   Lock lock(int timeoutMs) override;
@@ -35,6 +37,7 @@ class PosixSharedLink final : public SharedLink {
  private:
   bool prepareMutex(QString& error);
 
+  const SharedLinkNames baseNames_;
   SharedLinkNames names_;
   PosixSharedMemory block_;
   PosixSharedMemory mutex_;

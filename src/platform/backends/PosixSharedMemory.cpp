@@ -1,5 +1,7 @@
 #include "platform/backends/PosixSharedMemory.h"
 
+#include "platform/backends/MappingGuard.h"
+
 #include <fcntl.h>
 #include <sys/mman.h>
 #include <sys/stat.h>
@@ -44,20 +46,47 @@ bool PosixSharedMemory::open(const QString& name, std::size_t size, QString& err
     return false;
   }
   void* data = ::mmap(nullptr, size, PROT_READ | PROT_WRITE, MAP_SHARED, fd, 0);
-  ::close(fd);
   if (data == MAP_FAILED) {
     error = failure("mmap", name);
+    ::close(fd);
     return false;
   }
+  name_ = name;
   data_ = data;
   size_ = size;
+  fd_ = fd;  // kept to see the object's size and identity later
+  guard_ = MappingGuard::guard(data, size);
   return true;
 }
 
 void PosixSharedMemory::close() {
-  if (data_) ::munmap(data_, size_);
+  if (data_) {
+    MappingGuard::release(guard_);
+    ::munmap(data_, size_);
+  }
+  if (fd_ >= 0) ::close(fd_);
+  guard_ = -1;
+  fd_ = -1;
   data_ = nullptr;
   size_ = 0;
+}
+
+bool PosixSharedMemory::intact() const {
+  if (!data_ || MappingGuard::lost(guard_)) return false;
+  struct stat st {};
+  return ::fstat(fd_, &st) == 0 && static_cast<std::size_t>(st.st_size) >= size_;
+}
+
+bool PosixSharedMemory::stillNamed() const {
+  if (fd_ < 0) return false;
+  const int fd = ::shm_open(name_.toLocal8Bit().constData(), O_RDONLY | O_CLOEXEC, 0);
+  if (fd < 0) return false;
+  struct stat named {
+  }, mine{};
+  const bool same = ::fstat(fd, &named) == 0 && ::fstat(fd_, &mine) == 0 && named.st_dev == mine.st_dev &&
+                    named.st_ino == mine.st_ino;
+  ::close(fd);
+  return same;
 }
 
 void PosixSharedMemory::unlink(const QString& name) { ::shm_unlink(name.toLocal8Bit().constData()); }

@@ -10,9 +10,25 @@ SystemPlatform::SystemPlatform(const QString& home, const QString& program, cons
       settingsStore(paths.programFolder()) {}
 
 PlatformSet SystemPlatform::set(Notifier& notifier) {
-  return PlatformSet{clock,         waveOut,     serialLines,           notifier,
-                     autostart,     settingsStore, stationPort, paths.programFolder(),
-                     paths.weatherFolder(), &sharedLink, &recorder, &uploadServer};
+  return PlatformSet{clock,
+                     waveOut,
+                     serialLines,
+                     notifier,
+                     autostart,
+                     settingsStore,
+                     stationPort,
+                     paths.programFolder(),
+                     paths.weatherFolder(),
+                     &sharedLink,
+                     &recorder,
+                     &uploadServer};
+}
+
+PlatformSet SystemPlatform::oneShotSet(Notifier& notifier) {
+  PlatformSet oneShot = set(notifier);
+  oneShot.sharedLink = nullptr;
+  oneShot.uploadServer = nullptr;
+  return oneShot;
 }
 
 }  // namespace parlhora

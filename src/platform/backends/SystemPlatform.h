@@ -8,8 +8,8 @@
 
 #include "platform/backends/AlsaWaveOut.h"
 #include "platform/backends/LocalSocketRecorderChannel.h"
-#include "platform/backends/PosixSharedLink.h"
 #include "platform/backends/PosixSettingsStore.h"
+#include "platform/backends/PosixSharedLink.h"
 #include "platform/backends/TcpStreamServer.h"
 #include "platform/backends/SystemClock.h"
 #include "platform/backends/TermiosSerialLines.h"
@@ -34,6 +34,9 @@ class SystemPlatform {
   /// The set the core runs on, with `notifier` for beeps and boxes (a
   /// window's or the log's).
   PlatformSet set(Notifier& notifier);
+  /// The same for a one-shot command: it never opens the simplex link, so
+  /// the partner is not told of a coming and going that is no program start.
+  PlatformSet oneShotSet(Notifier& notifier);
 
   SystemClock clock;
   XdgPaths paths;

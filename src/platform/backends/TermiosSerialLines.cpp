@@ -56,8 +56,12 @@ bool noModemLines(int error) { return error == ENOTTY || error == EINVAL; }
 
 }  // namespace
 
-TermiosSerialLines::TermiosSerialLines(QString sysfsTty, QString lockDir, QString byIdDir)
-    : sysfsTty_(std::move(sysfsTty)), byIdDir_(std::move(byIdDir)), lock_(std::move(lockDir)) {}
+TermiosSerialLines::TermiosSerialLines(QString sysfsTty, QString lockDir, QString byIdDir,
+                                       QStringList uucpDirs)
+    : sysfsTty_(std::move(sysfsTty)),
+      byIdDir_(std::move(byIdDir)),
+      lock_(std::move(lockDir)),
+      uucp_(std::move(uucpDirs)) {}
 
 TermiosSerialLines::~TermiosSerialLines() { close(); }
 
@@ -85,31 +89,54 @@ QStringList TermiosSerialLines::listPorts() const {
 
 QString TermiosSerialLines::open(const QString& path) {
   close();
+  lastOpenBusy_ = false;
   // Before the open: opening alone raises DTR on a port someone else keys.
-  const QString locked = lock_.acquire(path);
-  if (!locked.isEmpty()) return locked;
+  QString locked = lock_.acquire(path);
+  if (locked.isEmpty()) locked = uucp_.acquire(path);
+  if (!locked.isEmpty()) {
+    lock_.release();
+    lastOpenBusy_ = true;
+    return locked;
+  }
   const QByteArray native = QFile::encodeName(path);
+  // O_NONBLOCK: no wait for a carrier, and no raising of the lines while
+  // another program has the port open.
   const int fd = ::open(native.constData(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
   if (fd < 0) {
     const int error = errno;
+    uucp_.release();
     lock_.release();
+    lastOpenBusy_ = error == EBUSY;
     return errnoText("open", error);
   }
 
-  auto fail = [this, fd](const char* what, int error) {
+  bool exclusive = false;
+  auto fail = [this, fd, &exclusive](const char* what, int error) {
     QString reason = errnoText(what, error);
-    ::ioctl(fd, TIOCNXCL);
+    // Another program's exclusive flag is theirs; only our own is taken back.
+    if (exclusive) ::ioctl(fd, TIOCNXCL);
     if (::close(fd) != 0) reason += QStringLiteral(", ") + errnoText("close", errno);
+    uucp_.release();
     lock_.release();
     return reason;
   };
+  // Root gets past another program's exclusive flag; it must still keep out.
+  int othersExclusive = 0;
+  if (::ioctl(fd, TIOCGEXCL, &othersExclusive) == 0 && othersExclusive) {
+    lastOpenBusy_ = true;
+    return fail("TIOCEXCL", EBUSY);
+  }
   // TIOCEXCL does not hold back root; the advisory lock does, and is what
-  // other serial programs check.
-  if (::flock(fd, LOCK_EX | LOCK_NB) != 0) return fail("flock", errno);
+  // other serial programs check. A port held that way is closed untouched.
+  if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+    lastOpenBusy_ = true;
+    return fail("flock", errno);
+  }
   // Linux raised DTR and RTS on open; a transmitter must not key now.
   int mask = TIOCM_DTR | TIOCM_RTS;
   if (::ioctl(fd, TIOCMBIC, &mask) != 0 && !noModemLines(errno)) return fail("TIOCMBIC", errno);
   if (::ioctl(fd, TIOCEXCL) != 0) return fail("TIOCEXCL", errno);
+  exclusive = true;
 
   termios tio{};
   if (::tcgetattr(fd, &tio) != 0) return fail("tcgetattr", errno);
@@ -129,7 +156,9 @@ bool TermiosSerialLines::modemIoctl(unsigned long request, unsigned bits) {
   int mask = toModemBits(bits);
   if (mask == 0) return true;
   if (::ioctl(fd_, request, &mask) == 0) return true;
-  releaseIfGone(errno);
+  const int error = errno;
+  lastError_ = errnoText(request == TIOCMBIS ? "TIOCMBIS" : "TIOCMBIC", error);
+  releaseIfGone(error);
   return false;
 }
 
@@ -167,6 +196,7 @@ void TermiosSerialLines::close() {
   ::ioctl(fd, TIOCNXCL);
   // The descriptor is gone whatever close() reports (Linux never retries it).
   if (::close(fd) != 0) lastError_ = errnoText("close", errno);
+  uucp_.release();
   lock_.release();
 }
 

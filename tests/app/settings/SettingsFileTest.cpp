@@ -309,3 +309,26 @@ TEST(SettingsSave, NeverWrittenAtDefaultAndLineBreaksDropped) {
 
 }  // namespace
 }  // namespace parlhora
+
+namespace parlhora {
+
+TEST(SettingsLoad, SimplexSuffixTakesOnlyPlainNameCharacters) {
+  const struct {
+    const char* value;
+    const char* kept;  // null: the line is ignored
+  } cases[] = {{"station2", "station2"}, {"a.b-C_9", "a.b-C_9"}, {"", ""},      {"../x", nullptr},
+               {"a b", nullptr},         {"a\x1b", nullptr},     {"ä", nullptr}};
+  for (const auto& c : cases) {
+    AnnouncerSettings s;
+    const auto report =
+        SettingsFile::load(file(QByteArray("SIMPLEX_SUFFIXE=") + c.value + "\r\n"), s, kAllExist);
+    EXPECT_EQ(report.ignored.isEmpty(), c.kept != nullptr) << c.value;
+    EXPECT_EQ(s.mainWindow.simplexSuffix, QByteArray(c.kept ? c.kept : "")) << c.value;
+  }
+  AnnouncerSettings s;
+  EXPECT_FALSE(SettingsFile::save(s).contains("SIMPLEX_SUFFIXE="));
+  s.mainWindow.simplexSuffix = "station2";
+  EXPECT_TRUE(SettingsFile::save(s).contains("\r\nSIMPLEX_SUFFIXE=station2\r\n"));
+}
+
+}  // namespace parlhora
