@@ -1,7 +1,7 @@
+#include <gtest/gtest.h>
 #include <QCoreApplication>
 #include <cstdlib>
 #include <ctime>
-#include <gtest/gtest.h>
 
 #ifdef PARLHORA_TEST_WIDGETS
 #include <QApplication>
@@ -10,7 +10,20 @@
 // Leaks inside system libraries that Qt loads once per process; read by
 // LeakSanitizer in the sanitizer build, unused otherwise.
 extern "C" const char* __lsan_default_suppressions() {
-  return "leak:libfontconfig\nleak:libdbus\nleak:libQt6Gui\nleak:libQt6Widgets\nleak:libglib\nleak:libasound\n";
+  return "leak:libfontconfig
+         "
+         "leak:libdbus
+         "
+         "leak:libQt6Gui
+         "
+         "leak:libQt6Widgets
+         "
+         "leak:libglib
+         "
+         "leak:libasound
+         "
+         "leak:libQt6WebEngineCore
+         ";
 }
 
 // Every test program gets an application object, so timers, queued calls
@@ -20,6 +33,8 @@ int main(int argc, char** argv) {
   setenv("TZ", "Europe/Berlin", 1);
   tzset();
   setenv("QT_QPA_PLATFORM", "offscreen", 0);
+  // The web engine's sandbox refuses to start as root (a container's CI).
+  setenv("QTWEBENGINE_DISABLE_SANDBOX", "1", 0);
   ::testing::InitGoogleTest(&argc, argv);
 #ifdef PARLHORA_TEST_WIDGETS
   QApplication app(argc, argv);
