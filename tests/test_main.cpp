@@ -10,20 +10,8 @@
 // Leaks inside system libraries that Qt loads once per process; read by
 // LeakSanitizer in the sanitizer build, unused otherwise.
 extern "C" const char* __lsan_default_suppressions() {
-  return "leak:libfontconfig
-         "
-         "leak:libdbus
-         "
-         "leak:libQt6Gui
-         "
-         "leak:libQt6Widgets
-         "
-         "leak:libglib
-         "
-         "leak:libasound
-         "
-         "leak:libQt6WebEngineCore
-         ";
+  return "leak:libfontconfig\nleak:libdbus\nleak:libQt6Gui\nleak:libQt6Widgets\nleak:libglib\n"
+         "leak:libasound\nleak:libQt6WebEngineCore\n";
 }
 
 // Every test program gets an application object, so timers, queued calls
