@@ -84,6 +84,23 @@ TEST(ConfigCommand, AddressesWithANameSurviveALoadAndSave) {
   EXPECT_EQ(runConfig(dir.path(), false).err, "parlhora.ini:2: file not found: APRS_DAT=gone.txt //Zweite\n");
 }
 
+TEST(ConfigCommand, PortPathsMustLeadToACharacterDevice) {
+  QTemporaryDir dir;
+  writeFile(dir.filePath("plain"), "");
+  ASSERT_TRUE(QFile::link("/dev/null", dir.filePath("wx-station")));
+  const QByteArray plain = dir.filePath("plain").toLocal8Bit(),
+                   link = dir.filePath("wx-station").toLocal8Bit();
+  writeFile(dir.filePath("parlhora.ini"), "[PARLHORA V2.2.3]\nCOM=" + link + "\nMETCOMM=" + plain + "\n");
+  EXPECT_EQ(runConfig(dir.path(), false).err,
+            "parlhora.ini: METCOMM=" + plain + ": " + plain + " is no character device\n");
+  writeFile(dir.filePath("parlhora.ini"), "[PARLHORA V2.2.3]\nCOM=" + plain + "\nMETCOMM=" + link + "\n");
+  EXPECT_EQ(runConfig(dir.path(), false).err,
+            "parlhora.ini: COM=" + plain + ": " + plain + " is no character device\n");
+  writeFile(dir.filePath("parlhora.ini"),
+            "[PARLHORA V2.2.3]\nMETCOMM=" + dir.filePath("gone").toLocal8Bit() + "\n");
+  EXPECT_TRUE(runConfig(dir.path(), false).err.endsWith("gone does not exist\n"));
+}
+
 TEST(ConfigCommand, UnreadableOrUnwritableFileFails) {
   QTemporaryDir dir;
   ConfigRun run = runConfig(dir.path(), true);

@@ -10,12 +10,12 @@
 #include <cerrno>
 #include <cstring>
 
+#include "platform/backends/DeviceNode.h"
+
 namespace parlhora {
 namespace {
 
-QString errnoText(const char* what, int error) {
-  return QStringLiteral("%1: %2").arg(QLatin1String(what), QString::fromLocal8Bit(std::strerror(error)));
-}
+QString errnoText(const char* what, int error) { return DeviceNode::errnoText(what, error); }
 
 speed_t speedFor(int baud) {
   switch (baud) {
@@ -45,6 +45,7 @@ QString TermiosStationPort::open(const QString& path, int baud) {
   close();
   const speed_t speed = speedFor(baud);
   if (speed == 0) return QStringLiteral("baud rate %1 not supported").arg(baud);
+  if (const QString problem = DeviceNode::characterDeviceProblem(path); !problem.isEmpty()) return problem;
   const QByteArray native = QFile::encodeName(path);
   const int fd = ::open(native.constData(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
   if (fd < 0) return errnoText("open", errno);
