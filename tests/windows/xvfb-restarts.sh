@@ -30,6 +30,7 @@ HOME=$tmp icewm >"$tmp/icewm.log" 2>&1 &
 pids+=($!)
 for _ in $(seq 100); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window && break; sleep 0.1; done
 
+# The test runner sets the offscreen platform; this test needs the X server.
 # The sanitizer build: leaks inside the system's Qt libraries are not ours.
 printf 'leak:libfontconfig\nleak:libdbus\nleak:libQt6\nleak:libglib\nleak:libasound\nleak:libxcb\nleak:libX11\n' >"$tmp/lsan.supp"
 export LSAN_OPTIONS="suppressions=$tmp/lsan.supp${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
@@ -42,17 +43,26 @@ printf '[PARLHORA V2.2.3]\r\nMETEO=W23\r\nTOP=150\r\nLEFT=40\r\nMETEO_TOP=200\r\
 value() { sed -n "s/^$1=\\([^\\r]*\\).*/\\1/p" "$home/parlhora.ini"; }
 geometry() { echo "$(value TOP) $(value LEFT) $(value METEO_TOP) $(value METEO_LEFT) $(value METEO_WIDTH) $(value METEO_HEIGHT)"; }
 
+# xdotool dies on an X error when a window vanishes while it looks (the
+# program makes and drops helper windows at start): look again.
+visible() { xdotool search --onlyvisible --name "$1" 2>/dev/null || true; }
+wait_for() {
+  for _ in $(seq 300); do [ -n "$(visible "$1")" ] && return 0; sleep 0.1; done
+  echo "no window $1"
+  exit 1
+}
+
 run_once() {
-  QTWEBENGINE_DISABLE_SANDBOX=1 "$build/parlhora" --home "$home" >"$tmp/run.log" 2>&1 &
+  QT_QPA_PLATFORM=xcb QTWEBENGINE_DISABLE_SANDBOX=1 "$build/parlhora" --home "$home" >"$tmp/run.log" 2>&1 &
   local pid=$!
   pids+=($pid)
-  timeout 30 xdotool search --sync --onlyvisible --name '^PARLHORA V' >/dev/null
-  timeout 30 xdotool search --sync --onlyvisible --name '^Lacrosse WS-2310' >/dev/null
+  wait_for '^PARLHORA V'
+  wait_for '^Lacrosse WS-2310'
   # Let the window manager frame both windows and the frames settle.
   local last="" now
   for _ in $(seq 50); do
-    now=$(for w in $(xdotool search --onlyvisible --name '^(PARLHORA V|Lacrosse WS-2310)'); do
-      xdotool getwindowgeometry "$w"; done)
+    now=$(for w in $(visible '^(PARLHORA V|Lacrosse WS-2310)'); do
+      xdotool getwindowgeometry "$w" 2>/dev/null || true; done)
     [ -n "$now" ] && [ "$now" = "$last" ] && break
     last=$now
     sleep 0.2
