@@ -1,5 +1,6 @@
 #include "gui/TFormMeteoAPRS.h"
 
+#include <QButtonGroup>
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QSignalBlocker>
@@ -57,6 +58,15 @@ void TFormMeteoAPRS::connectControls() {
   connect(ui_->SpinEditRafraichir, &QSpinBox::valueChanged, &s, &AprsSource::SpinEditRafraichirChange);
   connect(ui_->SpinEditOffSetPression, &QSpinBox::valueChanged, &s,
           &AprsSource::SpinEditOffSetPressionChange);
+  // One group per unit: the wind buttons share their layout with the other
+  // two pairs, and a second click on a checked button must leave it checked.
+  for (const auto& buttons :
+       {QList<QAbstractButton*>{ui_->RadioButtonKM, ui_->RadioButtonMile, ui_->RadioButtonKnot},
+        QList<QAbstractButton*>{ui_->RadioButtondegC, ui_->RadioButtonDegF},
+        QList<QAbstractButton*>{ui_->RadioButtonMM, ui_->RadioButtonInch}}) {
+    auto* group = new QButtonGroup(this);
+    for (QAbstractButton* b : buttons) group->addButton(b);
+  }
   connect(ui_->RadioButtonKM, &QRadioButton::clicked, &s, [&s] { s.setRawWind(RawWindUnit::Kmh); });
   connect(ui_->RadioButtonMile, &QRadioButton::clicked, &s, [&s] { s.setRawWind(RawWindUnit::Mph); });
   connect(ui_->RadioButtonKnot, &QRadioButton::clicked, &s, [&s] { s.setRawWind(RawWindUnit::Knots); });

@@ -48,8 +48,6 @@ AprsSource::AprsSource(SourceContext& context, WebSourceSettings& settings, QObj
           [this](DownloadToFile::Status s) { onDownloaded(s); });
   captions_.set("Editdatemeteo", QString());
   resetCaptions();
-  captions_.set("CheckBoxTRes", QStringLiteral("gefühlt (°%1) = ").arg(context.units.UnitTempText));
-  captions_.set("LabelTros", QStringLiteral("Taupunkt (°%1) = ").arg(context.units.UnitTempText));
   captions_.set("ButtonLogin", AprsPage::loginCaption());
 }
 
@@ -75,6 +73,9 @@ void AprsSource::setError(const QString& text) {
 void AprsSource::resetCaptions() {
   AprsReadings::setEmpty(context_.units, captions_);
   captions_.set("Label6", context_.units.inHg() ? QStringLiteral("0.01*inHg") : QStringLiteral("hPa"));
+  // In the units the settings chose, not those at creation, from the start.
+  captions_.set("CheckBoxTRes", QStringLiteral("gefühlt (°%1) = ").arg(context_.units.UnitTempText));
+  captions_.set("LabelTros", QStringLiteral("Taupunkt (°%1) = ").arg(context_.units.UnitTempText));
 }
 
 void AprsSource::applySettings() {
