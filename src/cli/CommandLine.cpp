@@ -72,7 +72,7 @@ QString CommandLine::usage() {
       "       parlhora [--home DIR] schedule [--date YYYY-MM-DD]\n"
       "       parlhora [--home DIR] decode metar|aprs|ws23|ws28|wlk FILE\n"
       "       parlhora [--home DIR] voice check\n"
-      "       parlhora [--home DIR] screenshot FILE.png\n");
+      "       parlhora [--home DIR] screenshot FILE.png [MENU]\n");
 }
 
 }  // namespace parlhora

@@ -84,7 +84,7 @@ int runWindowed(const QString& home, const QString& program, const QStringList& 
   return status;
 }
 
-int runScreenshot(const QString& home, const QString& program, const QString& png) {
+int runScreenshot(const QString& home, const QString& program, const QString& png, const QString& menu) {
   // Without --home the picture shows a fresh start, and nothing of the
   // user's own folder is read or written.
   QTemporaryDir fresh;
@@ -95,7 +95,7 @@ int runScreenshot(const QString& home, const QString& program, const QString& pn
   QObject::connect(&poll, &QTimer::timeout, [&] {
     if (!windowed.core().loaded()) return;
     windowed.windows().main().show();
-    saved = saveMainWindowScreenshot(windowed.windows().main(), png);
+    saved = saveMainWindowScreenshot(windowed.windows().main(), png, menu);
     QApplication::quit();
   });
   poll.start(100);
