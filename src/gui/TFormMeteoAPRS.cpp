@@ -136,10 +136,13 @@ void TFormMeteoAPRS::showReadings() {
 
 void TFormMeteoAPRS::loginClicked() {
   if (!browser_) {
-    QDesktopServices::openUrl(QUrl(AprsPage::loginUrl()));
+    // Say so when nothing opened, rather than point to a browser there is not.
+    const bool opened = QDesktopServices::openUrl(QUrl(AprsPage::loginUrl()));
     loginNote_->setText(
-        QStringLiteral("Anmeldung im Web-Browser des Systems: die Downloads laufen ohne "
-                       "diese Anmeldung."));
+        opened ? QStringLiteral("Anmeldung im Web-Browser des Systems: die Downloads laufen ohne "
+                                "diese Anmeldung.")
+               : QStringLiteral("Fehler: kein Web-Browser für die Anmeldung gefunden"));
+    if (!opened) ui_->StaticTextErreur->setText(loginNote_->text());
     loginNote_->show();
     return;
   }
