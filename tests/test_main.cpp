@@ -27,6 +27,8 @@ int main(int argc, char** argv) {
   setenv("TZ", "Europe/Berlin", 1);
   tzset();
   setenv("QT_QPA_PLATFORM", "offscreen", 0);
+  // The web engine's sandbox refuses to start as root (a container's CI).
+  setenv("QTWEBENGINE_DISABLE_SANDBOX", "1", 0);
   ::testing::InitGoogleTest(&argc, argv);
 #ifdef PARLHORA_TEST_WIDGETS
 #ifdef PARLHORA_TEST_WEBENGINE

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <climits>
 
+#include "internet/MetarAddress.h"
+
 namespace parlhora {
 namespace {
 
@@ -33,6 +35,10 @@ std::optional<int> parseInt(const QByteArray& text) {
 }
 
 bool isWebAddress(const QByteArray& v) { return v.startsWith("http://") || v.startsWith("https://"); }
+
+QByteArray withoutName(const QByteArray& v) {
+  return MetarAddress::withoutComment(QString::fromLocal8Bit(v)).toLocal8Bit();
+}
 
 enum class Read { YesTrue, NoFalse, ZeroFalse, OneTrue };
 enum class Written { IfTrue, IfFalse, Always };
@@ -399,7 +405,8 @@ void SettingsKeyTable::addWebSourceKeys(const char* prefix, WebSourceSettings An
         WebSourceSettings& src = c.settings.*source;
         src.address.clear();
         if (v.isEmpty()) return QString();
-        if (isWebAddress(v) || (c.fileExists && c.fileExists(v))) {
+        // A favourite's " //Name" is no part of the file name.
+        if (isWebAddress(v) || (c.fileExists && c.fileExists(withoutName(v)))) {
           src.address = v;
           src.errorText.clear();
           return QString();

@@ -73,7 +73,7 @@ QString CommandLine::usage() {
       "       parlhora [--home DIR] schedule [--date YYYY-MM-DD]\n"
       "       parlhora [--home DIR] decode metar|aprs|ws23|ws28|wlk|net FILE\n"
       "       parlhora [--home DIR] voice check\n"
-      "       parlhora [--home DIR] screenshot FILE.png|DIR\n");
+      "       parlhora [--home DIR] screenshot FILE.png [MENU] | DIR\n");
 }
 
 }  // namespace parlhora

@@ -3,6 +3,7 @@
 #include "app/SettingsFile.h"
 #include "app/SettingsService.h"
 #include "audio/CwIdCheck.h"
+#include "platform/backends/DeviceNode.h"
 #include "platform/backends/PosixSettingsStore.h"
 #include "serial/PortList.h"
 
@@ -27,6 +28,19 @@ QString printable(const QByteArray& bytes) {
   return text;
 }
 
+void reportPort(QTextStream& err, const char* key, const QByteArray& value) {
+  const QString port = PortList::portNameFromSetting(value);
+  if (PortList::isNoCom(port)) return;
+  const QString device = PortList::devicePath(port);
+  const QString line = QStringLiteral("parlhora.ini: ") + QLatin1String(key) + printable(value) + ": ";
+  if (device.isEmpty())
+    err << line << "not a port name" << Qt::endl;
+  else if (!QFileInfo::exists(device))
+    err << line << device << " does not exist" << Qt::endl;
+  else if (!DeviceNode::characterDeviceProblem(device).isEmpty())
+    err << line << device << " is no character device" << Qt::endl;
+}
+
 }  // namespace
 
 int runConfigCommand(const QString& programFolder, bool rewrite, QTextStream& err) {
@@ -43,15 +57,8 @@ int runConfigCommand(const QString& programFolder, bool rewrite, QTextStream& er
         << Qt::endl;
   // The program keeps a port it cannot open and retries it; here the user
   // learns about a name that can never work, or a device absent right now.
-  const QString port = PortList::portNameFromSetting(settings.lines.port);
-  if (!PortList::isNoCom(port)) {
-    const QString device = PortList::devicePath(port);
-    if (device.isEmpty())
-      err << "parlhora.ini: COM=" << printable(settings.lines.port) << ": not a port name" << Qt::endl;
-    else if (!QFileInfo::exists(device))
-      err << "parlhora.ini: COM=" << printable(settings.lines.port) << ": " << device << " does not exist"
-          << Qt::endl;
-  }
+  reportPort(err, "COM=", settings.lines.port);
+  reportPort(err, "METCOMM=", settings.monitor.port);
   // These keep their value but leave the identification out of every announcement.
   for (const QString& problem : CwIdCheck::problems(settings.cwid))
     err << "parlhora.ini: " << problem << Qt::endl;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 
 class QWidget;
 
@@ -12,6 +13,8 @@ class TForm1;
 /// window is hidden or the platform is offscreen; a hidden window stays
 /// hidden. Returns false when the file cannot be written.
 bool saveWindowScreenshot(QWidget& window, const QString& png);
-bool saveMainWindowScreenshot(TForm1& form, const QString& png);
+/// The main window the same way. With `menu`, the object name of a menu of
+/// the menu bar, that menu is drawn opened below its title.
+bool saveMainWindowScreenshot(TForm1& form, const QString& png, const QString& menu = {});
 
 }  // namespace parlhora

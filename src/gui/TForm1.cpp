@@ -1,38 +1,21 @@
 #include "gui/TForm1.h"
 
-#include <QActionGroup>
 #include <QCloseEvent>
-#include <QCoreApplication>
 #include <QDateTime>
-#include <QDesktopServices>
-#include <QDir>
-#include <QFile>
-#include <QFileDialog>
 #include <QKeyEvent>
 #include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
-#include <QSystemTrayIcon>
-#include <QUrl>
 
 #include "app/AnnouncerSettings.h"
 #include "app/Scheduler.h"
-#include "audio/JingleFiles.h"
 #include "audio/SoundCardPanel.h"
-#include "audio/VolumeMath.h"
 #include "gui/CwIdPanel.h"
-#include "platform/Notifier.h"
 #include "serial/SerialIndicators.h"
 #include "ui_TForm1.h"
 
 namespace parlhora {
-
-namespace {
-
-QString twoDigits(int hour) { return QStringLiteral("%1").arg(hour, 2, 10, QLatin1Char('0')); }
-
-}  // namespace
 
 TForm1::TForm1(Models models, Notifier& notifier, QWidget* parent)
     : QMainWindow(parent),
@@ -59,51 +42,6 @@ TForm1::TForm1(Models models, Notifier& notifier, QWidget* parent)
 }
 
 TForm1::~TForm1() = default;
-
-void TForm1::collectHourItems() {
-  auto* starts = new QActionGroup(this);
-  auto* ends = new QActionGroup(this);
-  for (int h = 0; h <= 24; ++h) {
-    QAction* d = findChild<QAction*>(QLatin1Char('D') + twoDigits(h));
-    QAction* f = findChild<QAction*>(QLatin1Char('F') + twoDigits(h));
-    Q_ASSERT(d && f);
-    hourItems_[h] = d;
-    hourItems_[25 + h] = f;
-    starts->addAction(d);
-    ends->addAction(f);
-    connect(d, &QAction::triggered, this, &TForm1::D00Click);
-    connect(f, &QAction::triggered, this, &TForm1::F00Click);
-  }
-}
-
-void TForm1::connectMenus() {
-  auto* age = new QActionGroup(this);
-  for (QAction* a : {ui_->MenuAnnonceToujours, ui_->MenuAnnonce1h, ui_->MenuAnnonce2h, ui_->MenuAnnonce3h})
-    age->addAction(a);
-  connect(age, &QActionGroup::triggered, this, [this](QAction* a) {
-    const QAction* gates[] = {ui_->MenuAnnonceToujours, ui_->MenuAnnonce1h, ui_->MenuAnnonce2h,
-                              ui_->MenuAnnonce3h};
-    for (int i = 0; i < 4; ++i)
-      if (gates[i] == a) settings_.announcement.weatherAgeGateHours = i;
-  });
-  auto* rose = new QActionGroup(this);
-  rose->addAction(ui_->menu8secteurs);
-  rose->addAction(ui_->Menu16secteurs);
-  connect(rose, &QActionGroup::triggered, this,
-          [this](QAction* a) { settings_.announcement.windRose16 = (a == ui_->Menu16secteurs); });
-
-  connect(ui_->menuSaveConfig, &QAction::triggered, this, &TForm1::menuSaveConfigClick);
-  connect(ui_->MenuQuitter, &QAction::triggered, this, &TForm1::MenuQuitterClick);
-  connect(ui_->MenuSimuErreur, &QAction::triggered, this, &TForm1::MenuSimuErreurClick);
-  connect(ui_->MenuRecord, &QAction::triggered, this, &TForm1::MenuRecordClick);
-  connect(ui_->MenuUnits, &QAction::triggered, this, &TForm1::unitsRequested);
-  connect(ui_->MenuChoix, &QAction::triggered, this, &TForm1::MenuChoixClick);
-  connect(ui_->menurVoirMeteo, &QAction::triggered, this, &TForm1::menurVoirMeteoClick);
-  connect(ui_->MenuCarteSon, &QAction::triggered, this, &TForm1::MenuCarteSonClick);
-  connect(ui_->MenuCOM, &QAction::triggered, this, &TForm1::comWindowRequested);
-  connect(ui_->MenuHilfe, &QAction::triggered, this, &TForm1::MenuHilfeClick);
-  connect(ui_->MenuInfo, &QAction::triggered, this, &TForm1::infoRequested);
-}
 
 void TForm1::connectControls() {
   auto& a = settings_.announcement;
@@ -251,68 +189,7 @@ QStringList TForm1::portList() const {
   return ports;
 }
 
-
-void TForm1::D00Click() { hourClicked(qobject_cast<QAction*>(sender()), QLatin1Char('D')); }
-
-void TForm1::F00Click() { hourClicked(qobject_cast<QAction*>(sender()), QLatin1Char('F')); }
-
-void TForm1::hourClicked(QAction* item, QChar prefix) {
-  if (!item) return;
-  const bool start = prefix == QLatin1Char('D');
-  const ScheduleSettings& hours = settings_.schedule;
-  const int before = start ? hours.startHour : hours.endHour;
-  if (start)
-    scheduler_.D00Click(item->objectName());
-  else
-    scheduler_.F00Click(item->objectName());
-  // The menu checked the clicked item already; the model decides what stays checked.
-  showHourMenus();
-  const int after = start ? hours.startHour : hours.endHour;
-  if (after == before) return;
-  if (start)
-    emit startHourChanged(after);
-  else
-    emit endHourChanged(after);
-}
-
-void TForm1::showHourMenus() {
-  const HourMenus& menus = scheduler_.hourMenus();
-  for (QAction* item : hourItems_) {
-    const QString name = item->objectName();
-    item->setChecked(name == menus.checkedStartItem() || name == menus.checkedEndItem());
-  }
-  ui_->MenuDebut->setTitle(menus.startCaption());
-  ui_->MenuFin->setTitle(menus.endCaption());
-}
-
 void TForm1::Button1Click() { emit announceRequested(); }
-
-void TForm1::Button2Click() {
-  emit minimiseSaveRequested();
-  minimise();
-}
-
-void TForm1::minimise() {
-  // Without a notification area a hidden window could never come back.
-  const bool toTray = ui_->CheckBoxReduire->isChecked() && QSystemTrayIcon::isSystemTrayAvailable();
-  if (toTray)
-    hide();
-  else
-    showMinimized();
-  emit minimised(toTray);
-}
-
-void TForm1::CheckBoxReduireClick() {
-  settings_.mainWindow.startMinimised = ui_->CheckBoxReduire->isChecked();
-  if (!settings_.mainWindow.startMinimised) return;
-  minimise();
-  emit minimiseSaveRequested();
-}
-
-void TForm1::CheckBoxDemarrageClick() {
-  settings_.mainWindow.autostart = ui_->CheckBoxDemarrage->isChecked();
-  emit autostartChanged(settings_.mainWindow.autostart);
-}
 
 void TForm1::CheckBoxHeureClick() {
   scheduler_.CheckBoxHeureClick(ui_->CheckBoxHeure->isChecked());
@@ -337,97 +214,6 @@ void TForm1::UpDownPeriodeMouseDown() {
   scheduler_.setPeriodPosition(position);
   ui_->Edit1->setText(scheduler_.edit1());
   if (changed) emit periodChanged(position);
-}
-
-void TForm1::ButtonParcourirEnteteClick() { browse(Jingle::Header); }
-void TForm1::ButtonParcourirPiroloClick() { browse(Jingle::Cuckoo); }
-void TForm1::ButtonParcourirFinClick() { browse(Jingle::Final); }
-
-void TForm1::browse(Jingle which) {
-  const QString path =
-      QFileDialog::getOpenFileName(this, QString(), QString(), QStringLiteral("Fichiers son *.wav (*.wav)"));
-  if (!path.isEmpty()) acceptJingleFile(which, path);
-}
-
-bool TForm1::acceptJingleFile(Jingle which, const QString& path) {
-  QPushButton* button = which == Jingle::Header   ? ui_->ButtonParcourirEnTete
-                        : which == Jingle::Cuckoo ? ui_->ButtonParcourirPirolo
-                                                  : ui_->ButtonParcourirFin;
-  const bool kept = jingles_.accept(which, path);
-  button->setToolTip(kept ? path : QString());
-  return kept;
-}
-
-void TForm1::menuSaveConfigClick() { emit saveRequested(); }
-
-void TForm1::MenuQuitterClick() {
-  emit quitRequested();
-  close();
-}
-
-void TForm1::MenuSimuErreurClick() { emit errorSimulationToggled(); }
-
-void TForm1::MenuRecordClick() {
-  settings_.announcement.record = ui_->MenuRecord->isChecked();
-  if (settings_.announcement.record) emit recorderWindowRequested();
-}
-
-void TForm1::MenuChoixClick() {
-  emit hideWeatherWindowsRequested();
-  emit chooserRequested();
-}
-
-void TForm1::menurVoirMeteoClick() { emit weatherWindowRequested(); }
-
-void TForm1::MenuHilfeClick() {
-  const QString help = QDir(helpFolder_).filePath(QStringLiteral("parlhora_help.html"));
-  if (!QFile::exists(help) || !QDesktopServices::openUrl(QUrl::fromLocalFile(help))) {
-    notifier_.beep();
-    emit statusReported(QStringLiteral("Fehler: parlhora_help.html"));
-  }
-}
-
-void TForm1::MenuCarteSonClick() {
-  soundCard_.open(settings_.sound.device, !ui_->Button1->isEnabled());
-  showSoundCard();
-}
-
-void TForm1::BitBtnOKCarteSonClick() {
-  soundCard_.setChoice(ui_->RadioButtonCarteMoi->isChecked() ? SoundCardPanel::Choice::User
-                                                              : SoundCardPanel::Choice::System);
-  soundCard_.select(ui_->ComboBoxChoixOut->currentIndex());
-  if (!soundCard_.ok()) return;
-  showSoundCard();
-  emit soundDeviceChanged(soundCard_.device());
-}
-
-void TForm1::showSoundCard() {
-  const QSignalBlocker block(ui_->ComboBoxChoixOut);
-  ui_->ComboBoxChoixOut->clear();
-  ui_->ComboBoxChoixOut->addItems(soundCard_.items());
-  ui_->ComboBoxChoixOut->setCurrentIndex(soundCard_.selectedIndex());
-  ui_->ComboBoxChoixOut->setPlaceholderText(soundCard_.listText());
-  const bool mine = soundCard_.choice() == SoundCardPanel::Choice::User;
-  ui_->RadioButtonCarteMoi->setChecked(mine);
-  ui_->RadioButtonCarteWin->setChecked(!mine);
-  ui_->BitBtnOKCarteSon->setEnabled(soundCard_.okEnabled());
-  ui_->PanelCarteSon->setVisible(soundCard_.isVisible());
-}
-
-void TForm1::TrackBarVolumeChange(int position) {
-  settings_.sound.volume = position;
-  emit volumeChanged(position);
-}
-
-void TForm1::ButtonPlayWaveClick() { emit playWaveFileRequested(); }
-void TForm1::ButtonPlayWaveResClick() { emit playWaveResRequested(); }
-
-void TForm1::panel1Pressed(const QPoint& pos, Qt::MouseButton button) {
-  const QRect gauge = ui_->Gauge1->geometry();
-  if (pos.x() <= gauge.right() || pos.y() < gauge.top()) return;
-  if (button != Qt::LeftButton && button != Qt::RightButton) return;
-  settings_.sound.maxVolume = VolumeMath::gaugeClick(settings_.sound.maxVolume, button == Qt::LeftButton);
-  ui_->Gauge1->setValue(settings_.sound.maxVolume);
 }
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {

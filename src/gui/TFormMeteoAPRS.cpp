@@ -1,5 +1,6 @@
 #include "gui/TFormMeteoAPRS.h"
 
+#include <QButtonGroup>
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QSignalBlocker>
@@ -55,6 +56,15 @@ void TFormMeteoAPRS::connectControls() {
   connect(ui_->SpinEditRafraichir, &QSpinBox::valueChanged, &s, &AprsSource::SpinEditRafraichirChange);
   connect(ui_->SpinEditOffSetPression, &QSpinBox::valueChanged, &s,
           &AprsSource::SpinEditOffSetPressionChange);
+  // One group per unit: the wind buttons share their layout with the other
+  // two pairs, and a second click on a checked button must leave it checked.
+  for (const auto& buttons :
+       {QList<QAbstractButton*>{ui_->RadioButtonKM, ui_->RadioButtonMile, ui_->RadioButtonKnot},
+        QList<QAbstractButton*>{ui_->RadioButtondegC, ui_->RadioButtonDegF},
+        QList<QAbstractButton*>{ui_->RadioButtonMM, ui_->RadioButtonInch}}) {
+    auto* group = new QButtonGroup(this);
+    for (QAbstractButton* b : buttons) group->addButton(b);
+  }
   connect(ui_->RadioButtonKM, &QRadioButton::clicked, &s, [&s] { s.setRawWind(RawWindUnit::Kmh); });
   connect(ui_->RadioButtonMile, &QRadioButton::clicked, &s, [&s] { s.setRawWind(RawWindUnit::Mph); });
   connect(ui_->RadioButtonKnot, &QRadioButton::clicked, &s, [&s] { s.setRawWind(RawWindUnit::Knots); });
@@ -124,10 +134,13 @@ void TFormMeteoAPRS::showReadings() {
 
 void TFormMeteoAPRS::loginClicked() {
   if (!LoginBrowser::available()) {
-    QDesktopServices::openUrl(QUrl(AprsPage::loginUrl()));
+    // Say so when nothing opened, rather than point to a browser there is not.
+    const bool opened = QDesktopServices::openUrl(QUrl(AprsPage::loginUrl()));
     loginNote_->setText(
-        QStringLiteral("Anmeldung im Web-Browser des Systems: die Downloads laufen ohne "
-                       "diese Anmeldung."));
+        opened ? QStringLiteral("Anmeldung im Web-Browser des Systems: die Downloads laufen ohne "
+                                "diese Anmeldung.")
+               : QStringLiteral("Fehler: kein Web-Browser für die Anmeldung gefunden"));
+    if (!opened) ui_->StaticTextErreur->setText(loginNote_->text());
     loginNote_->show();
     return;
   }

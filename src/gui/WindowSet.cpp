@@ -28,6 +28,14 @@
 #include "gui/TFormMyUnits.h"
 #include "gui/TFormRecord.h"
 #include "gui/TrayIcon.h"
+#include "gui/WindowPlacement.h"
+#include "internet/AprsSource.h"
+#include "internet/FavouriteSlots.h"
+#include "internet/MetarSource.h"
+#include "stations/MonitorSource.h"
+#include "stations/Pro2Controller.h"
+#include "stations/W23Controller.h"
+#include "stations/W28Controller.h"
 
 namespace parlhora {
 
@@ -44,16 +52,18 @@ T& sourceAs(ParlhoraCore& core, WeatherSource id) {
 WindowSet::WindowSet(ParlhoraCore& core, Notifier& notifier)
     : settings_(core.settings()),
       weather_(core.weather()),
-      main_(std::make_unique<TForm1>(TForm1::Models{core.settings(), core.announcer().scheduler(),
-                                                    core.announcer().jingles(), core.announcer().soundCard(),
-                                                    core.programFolder()},
-                                     notifier)),
+      main_(std::make_unique<TForm1>(
+          TForm1::Models{core.settings(), core.announcer().scheduler(), core.announcer().jingles(),
+                         core.announcer().soundCard(), core.programFolder()},
+          notifier)),
       info_(std::make_unique<TFormInfo>(core.update().check())),
       monitor_(std::make_unique<TFormMeteo>(sourceAs<MonitorSource>(core, WeatherSource::MON),
                                             core.settings().monitor)),
       chooser_(std::make_unique<TFormChoixMeteo>(core.weather())),
-      w23_(std::make_unique<TFormMeteoW23>(sourceAs<W23Controller>(core, WeatherSource::W23), core.settings().w23)),
-      w28_(std::make_unique<TFormMeteoW28>(sourceAs<W28Controller>(core, WeatherSource::W28), core.settings().w28)),
+      w23_(std::make_unique<TFormMeteoW23>(sourceAs<W23Controller>(core, WeatherSource::W23),
+                                           core.settings().w23)),
+      w28_(std::make_unique<TFormMeteoW28>(sourceAs<W28Controller>(core, WeatherSource::W28),
+                                           core.settings().w28)),
       aprs_(std::make_unique<TFormMeteoAPRS>(sourceAs<AprsSource>(core, WeatherSource::APRS),
                                              core.weather().network())),
       pro2_(std::make_unique<TFormMeteoPro2>(sourceAs<Pro2Controller>(core, WeatherSource::PRO2),
@@ -146,7 +156,7 @@ void WindowSet::connectAprs() {
 }
 
 void WindowSet::showAfterLoad() {
-  main_->move(settings_.mainWindow.left, settings_.mainWindow.top);
+  WindowPlacement::placeAt(*main_, settings_.mainWindow.left, settings_.mainWindow.top);
   if (!settings_.mainWindow.startMinimised) {
     restoreMain();
   } else if (!TrayIcon::available()) {
@@ -194,7 +204,7 @@ void WindowSet::showWeatherWindow() {
     return;
   }
   const auto& m = settings_.mainWindow;
-  window->setGeometry(m.weatherLeft, m.weatherTop, m.weatherWidth, m.weatherHeight);
+  WindowPlacement::place(*window, m.weatherLeft, m.weatherTop, m.weatherWidth, m.weatherHeight);
   showAt(*window);
 }
 
@@ -210,7 +220,13 @@ void WindowSet::sourcePicked(WeatherSource source, int show) {
       if (!minimised) showWeatherWindow();
       break;
     case Show::InPlaceUnlessMinimised:
-      if (!minimised) showAt(*window);
+      // A window already open stays where it is; one opening takes the
+      // remembered place.
+      if (minimised) break;
+      if (window->isVisible())
+        showAt(*window);
+      else
+        showWeatherWindow();
       break;
     case Show::Always:
       showWeatherWindow();
@@ -230,10 +246,11 @@ void WindowSet::rememberWeatherGeometry() {
   for (QWidget* w : weatherWindows()) {
     if (!w->isVisible()) continue;
     m.showWeatherWindow = true;
-    m.weatherTop = w->y();
-    m.weatherLeft = w->x();
-    m.weatherWidth = w->width();
-    m.weatherHeight = w->height();
+    const QRect frame = WindowPlacement::frameOf(*w);
+    m.weatherTop = frame.top();
+    m.weatherLeft = frame.left();
+    m.weatherWidth = frame.width();
+    m.weatherHeight = frame.height();
   }
 }
 

@@ -119,7 +119,9 @@ bool saveScreenshotSet(WindowSet& windows, ParlhoraCore& core, const QString& fo
       {&windows.units(), "units-window.png"},
       {&windows.metar(), "metar-window.png"},
   };
-  bool saved = true;
+  bool saved = saveMainWindowScreenshot(windows.main(), QDir(folder).filePath("main-window-units.png"),
+                                        QStringLiteral("menuFichier"));
+  if (!saved) QTextStream(stderr) << "screenshot: could not write main-window-units.png" << Qt::endl;
   for (const auto& [window, name] : pictures) {
     const bool one = saveWindowScreenshot(*window, QDir(folder).filePath(name));
     if (!one) QTextStream(stderr) << "screenshot: could not write " << name << Qt::endl;
@@ -130,7 +132,7 @@ bool saveScreenshotSet(WindowSet& windows, ParlhoraCore& core, const QString& fo
 
 }  // namespace
 
-int runScreenshot(const QString& home, const QString& program, const QString& png) {
+int runScreenshot(const QString& home, const QString& program, const QString& png, const QString& menu) {
   // Without --home the picture shows a fresh start, and nothing of the
   // user's own folder is read or written.
   QTemporaryDir fresh;
@@ -145,7 +147,7 @@ int runScreenshot(const QString& home, const QString& program, const QString& pn
     poll.stop();
     windowed.windows().main().show();
     saved = set ? saveScreenshotSet(windowed.windows(), windowed.core(), png)
-                : saveMainWindowScreenshot(windowed.windows().main(), png);
+                : saveMainWindowScreenshot(windowed.windows().main(), png, menu);
     QApplication::quit();
   });
   poll.start(100);

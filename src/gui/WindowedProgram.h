@@ -12,6 +12,6 @@ int runWindowed(const QString& home, const QString& program, const QStringList& 
 
 /// Starts the program as runWindowed does, waits until the settings are
 /// loaded, writes a picture of the main window to `png` and quits.
-int runScreenshot(const QString& home, const QString& program, const QString& png);
+int runScreenshot(const QString& home, const QString& program, const QString& png, const QString& menu = {});
 
 }  // namespace parlhora

@@ -120,11 +120,12 @@ int main(int argc, char** argv) {
   }
   if (line.command == CommandLine::Command::Screenshot) {
     QApplication app(argc, argv);
-    if (line.args.size() != 1) {
+    if (line.args.size() != 1 && line.args.size() != 2) {
       QTextStream(stderr) << CommandLine::usage();
       return 2;
     }
-    return runScreenshot(line.home, QCoreApplication::applicationFilePath(), line.args.first());
+    return runScreenshot(line.home, QCoreApplication::applicationFilePath(), line.args.first(),
+                         line.args.value(1));
   }
   QCoreApplication app(argc, argv);
   if (line.command == CommandLine::Command::Program)

@@ -34,14 +34,15 @@ AprsSource::AprsSource(SourceContext& context, WebSourceSettings& settings, QObj
     : WebSource(WeatherSource::APRS, context, settings, parent, network) {
   captions_.set("Editdatemeteo", QString());
   resetCaptions();
-  captions_.set("CheckBoxTRes", QStringLiteral("gefühlt (°%1) = ").arg(context.units.UnitTempText));
-  captions_.set("LabelTros", QStringLiteral("Taupunkt (°%1) = ").arg(context.units.UnitTempText));
   captions_.set("ButtonLogin", AprsPage::loginCaption());
 }
 
 void AprsSource::resetCaptions() {
   AprsReadings::setEmpty(context_.units, captions_);
   addressCaptions(address());
+  // In the units the settings chose, not those at creation, from the start.
+  captions_.set("CheckBoxTRes", QStringLiteral("gefühlt (°%1) = ").arg(context_.units.UnitTempText));
+  captions_.set("LabelTros", QStringLiteral("Taupunkt (°%1) = ").arg(context_.units.UnitTempText));
 }
 
 void AprsSource::applySettings() {

@@ -35,9 +35,10 @@ bool PortList::isDeviceName(const QString& name) {
 }
 
 bool PortList::isDevicePath(const QString& name) {
-  // Any device below /dev by its full path, such as the stable
-  // /dev/serial/by-id/ name of a USB adapter; nothing that climbs out.
-  if (!name.startsWith(QLatin1String("/dev/")) || name.size() > 255) return false;
+  // Any full path, such as the stable /dev/serial/by-id/ name of a USB
+  // adapter, a udev rule's link or a simulator's; the port itself refuses
+  // what is no character device. Nothing with dot segments.
+  if (!name.startsWith(QLatin1Char('/')) || name.size() < 2 || name.size() > 255) return false;
   if (QDir::cleanPath(name) != name || name.contains(QLatin1String("/."))) return false;
   for (QChar c : name)
     if (c.unicode() < 0x21 || c.unicode() > 0x7e) return false;

@@ -8,8 +8,9 @@ namespace parlhora {
 
 /// Port names and their mapping to settings values and device paths.
 /// A port name is "COMn" for /dev/ttyS(n-1), a device name such as "ttyUSB0"
-/// for other adapters, a full path below /dev (such as a stable
-/// /dev/serial/by-id/ name or /dev/pts/3), or "No COM". Pure functions.
+/// for other adapters, a full path (such as a stable /dev/serial/by-id/
+/// name, /dev/pts/3 or a symlink to a tty elsewhere), or "No COM". Pure
+/// functions: whether a path leads to a character device is the port's test.
 class PortList {
  public:
   static const QString kNoCom;
@@ -28,8 +29,8 @@ class PortList {
   /// What COM= stores for a port name: "No COM" -> "0", "COM3" -> "3",
   /// "ttyUSB0" -> "ttyUSB0".
   static QByteArray settingForPortName(const QString& name);
-  /// "COM3" -> "/dev/ttyS2", "ttyUSB0" -> "/dev/ttyUSB0"; empty for "No COM"
-  /// and anything that is not a plain device name under `devDir`.
+  /// "COM3" -> "/dev/ttyS2", "ttyUSB0" -> "/dev/ttyUSB0", a clean full path
+  /// as it is; empty for "No COM" and anything else.
   static QString devicePath(const QString& name, const QString& devDir = QStringLiteral("/dev"));
   /// True for no port chosen: empty, blanks or "No COM".
   static bool isNoCom(const QString& name);

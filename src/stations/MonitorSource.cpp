@@ -51,11 +51,8 @@ QString trendText(int trend) {
   }
 }
 
-// Port names as for the main port, and also a full path below /dev, such as
-// the simulator's "/dev/pts/3", which no port name can spell.
+// Port names and full paths as for the main port.
 QString stationDevicePath(const QString& name, const QString& devDir) {
-  static const QString dev = QStringLiteral("/dev/");
-  if (name.startsWith(dev) && name.size() > dev.size() && QDir::cleanPath(name) == name) return name;
   return PortList::devicePath(name, devDir);
 }
 

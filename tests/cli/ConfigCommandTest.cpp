@@ -4,8 +4,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "cli/ConfigCommand.h"
 #include "app/SettingsFile.h"
+#include "cli/ConfigCommand.h"
 
 namespace parlhora {
 namespace {
@@ -61,6 +61,44 @@ TEST(ConfigCommand, RewriteSavesAsTheMenuWould) {
   expected.mainWindow.autostart = true;
   expected.lines.port = "2";
   EXPECT_EQ(readFile(dir.filePath("parlhora.ini")), SettingsFile::save(expected));
+}
+
+// A favourite's " //Name" follows the address into the file; the next start
+// must find the file behind it and save the line back as it stood.
+TEST(ConfigCommand, AddressesWithANameSurviveALoadAndSave) {
+  QTemporaryDir dir;
+  writeFile(dir.filePath("wxnow.txt"), "");
+  writeFile(dir.filePath("metar.txt"), "");
+  const QByteArray aprs = "APRS_DAT=" + dir.filePath("wxnow.txt").toLocal8Bit() + " //Zweite";
+  const QByteArray lines[] = {aprs, "METAR_DAT=metar.txt //Frankfurt",
+                              "METAR_DAT=https://x.example/m?icao=EDDF //Frankfurt"};
+  for (const QByteArray& line : lines) {
+    writeFile(dir.filePath("parlhora.ini"), "[PARLHORA V2.2.3]\n" + line + "\n");
+    const ConfigRun run = runConfig(dir.path(), true);
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.err, "") << line.constData();
+    EXPECT_TRUE(SettingsFile::splitLines(readFile(dir.filePath("parlhora.ini"))).contains(line))
+        << line.constData();
+  }
+  writeFile(dir.filePath("parlhora.ini"), "[PARLHORA V2.2.3]\nAPRS_DAT=gone.txt //Zweite\n");
+  EXPECT_EQ(runConfig(dir.path(), false).err, "parlhora.ini:2: file not found: APRS_DAT=gone.txt //Zweite\n");
+}
+
+TEST(ConfigCommand, PortPathsMustLeadToACharacterDevice) {
+  QTemporaryDir dir;
+  writeFile(dir.filePath("plain"), "");
+  ASSERT_TRUE(QFile::link("/dev/null", dir.filePath("wx-station")));
+  const QByteArray plain = dir.filePath("plain").toLocal8Bit(),
+                   link = dir.filePath("wx-station").toLocal8Bit();
+  writeFile(dir.filePath("parlhora.ini"), "[PARLHORA V2.2.3]\nCOM=" + link + "\nMETCOMM=" + plain + "\n");
+  EXPECT_EQ(runConfig(dir.path(), false).err,
+            "parlhora.ini: METCOMM=" + plain + ": " + plain + " is no character device\n");
+  writeFile(dir.filePath("parlhora.ini"), "[PARLHORA V2.2.3]\nCOM=" + plain + "\nMETCOMM=" + link + "\n");
+  EXPECT_EQ(runConfig(dir.path(), false).err,
+            "parlhora.ini: COM=" + plain + ": " + plain + " is no character device\n");
+  writeFile(dir.filePath("parlhora.ini"),
+            "[PARLHORA V2.2.3]\nMETCOMM=" + dir.filePath("gone").toLocal8Bit() + "\n");
+  EXPECT_TRUE(runConfig(dir.path(), false).err.endsWith("gone does not exist\n"));
 }
 
 TEST(ConfigCommand, UnreadableOrUnwritableFileFails) {

@@ -10,8 +10,9 @@
 
 using namespace parlhora;
 
-// The Weather Monitor II as the simulator plays it on a real pseudo-terminal:
-// a dry run reads it before speaking and speaks its readings.
+// The Weather Monitor II as the simulator plays it on a real pseudo-terminal,
+// reached through the simulator's symlink as a udev name would be: a dry run
+// reads it before speaking and speaks its readings.
 TEST(SayStation, DryRunSpeaksTheSimulatorsReadings) {
   QTemporaryDir home;
   {
@@ -20,10 +21,12 @@ TEST(SayStation, DryRunSpeaksTheSimulatorsReadings) {
     readings.write("0 tin=70.0 tout=50.0 baro=29.92 wind=12 dir=180 trend=steady\n");
   }
   QProcess sim;
-  sim.start(PARLHORA_BINARY_DIR "/station-sim", {"--readings", QDir(home.path()).filePath("readings.txt")});
+  const QString link = QDir(home.path()).filePath("wx-station");
+  sim.start(PARLHORA_BINARY_DIR "/station-sim",
+            {"--readings", QDir(home.path()).filePath("readings.txt"), "--link", link});
   ASSERT_TRUE(sim.waitForReadyRead(5000));
   const QString device = QString::fromLocal8Bit(sim.readLine()).trimmed();
-  ASSERT_TRUE(device.startsWith("/dev/"));
+  ASSERT_EQ(device, link);
   {
     QFile ini(QDir(home.path()).filePath("parlhora.ini"));
     ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
@@ -38,8 +41,8 @@ TEST(SayStation, DryRunSpeaksTheSimulatorsReadings) {
   for (const QString& line : out.split('\n'))
     if (line.startsWith("piece ")) pieces << line.mid(6);
   // 50 °F is 10 °C, 12 mph is 19 km/h.
-  EXPECT_EQ(pieces, (QStringList{"son_ext_temp", "son10", "son_degrees", "son_wind", "son19", "son_kmh", "son_dir",
-                                 "son_south"}));
+  EXPECT_EQ(pieces, (QStringList{"son_ext_temp", "son10", "son_degrees", "son_wind", "son19", "son_kmh",
+                                 "son_dir", "son_south"}));
   sim.kill();
   sim.waitForFinished(5000);
 }

@@ -1,18 +1,22 @@
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QDir>
-#include <QTest>
 #include <QFile>
-#include <QAbstractButton>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTest>
 
+#include "app/SettingsFile.h"
 #include "app/core/CoreRig.h"
 #include "gui/CoreBinding.h"
 #include "gui/TForm1.h"
 #include "gui/TFormChoixMeteo.h"
+#include "gui/TFormMeteoAPRS.h"
 #include "gui/TFormMeteoW23.h"
 #include "gui/TFormMyUnits.h"
 #include "gui/WindowSet.h"
@@ -103,9 +107,33 @@ TEST(CoreBinding, ChooserAndUnitsWindowsActOnTheWeatherService) {
   EXPECT_TRUE(p.windows->w23().isVisible());
   EXPECT_FALSE(p.windows->chooser().isVisible());
 
+  // Through the menu, as a user reaches it, and into the saved file.
+  p.windows->main().findChild<QAction*>("MenuUnits")->trigger();
+  ASSERT_TRUE(p.windows->units().isVisible());
   p.windows->units().findChild<QAbstractButton*>("RadioButtonTf")->click();
   EXPECT_FALSE(p.core->settings().units.celsius);
   EXPECT_TRUE(p.core->weather().units().fahrenheit());
+  EXPECT_TRUE(SettingsFile::splitLines(SettingsFile::save(p.core->settings())).contains("UNITTC=N"));
+}
+
+// Before any reading the APRS captions are in the loaded units, and each raw
+// unit stays chosen however often its button is clicked.
+TEST(CoreBinding, AprsWindowUnitsFromTheStart) {
+  Program p("[PARLHORA V2.2.3]\r\nUNITTC=N\r\nAPRS_KNOT=Y\r\n");
+  QWidget& aprs = p.windows->aprs();
+  EXPECT_EQ(aprs.findChild<QAbstractButton*>("CheckBoxTRes")->text(), "gefühlt (°F) = ");
+  EXPECT_EQ(aprs.findChild<QLabel*>("LabelTros")->text(), "Taupunkt (°F) = ");
+  const char* wind[] = {"RadioButtonKM", "RadioButtonMile", "RadioButtonKnot"};
+  for (const char* clicked : {"RadioButtonKnot", "RadioButtonMile", "RadioButtonMile", "RadioButtonKnot",
+                              "RadioButtonKnot", "RadioButtonKM"}) {
+    QTest::mouseClick(aprs.findChild<QAbstractButton*>(clicked), Qt::LeftButton);
+    for (const char* b : wind)
+      EXPECT_EQ(aprs.findChild<QAbstractButton*>(b)->isChecked(), qstrcmp(b, clicked) == 0) << clicked << b;
+  }
+  EXPECT_EQ(p.core->settings().aprs.rawWind, RawWindUnit::Kmh);
+  QTest::mouseClick(aprs.findChild<QAbstractButton*>("RadioButtonDegF"), Qt::LeftButton);
+  EXPECT_TRUE(aprs.findChild<QAbstractButton*>("RadioButtonDegF")->isChecked());
+  EXPECT_TRUE(aprs.findChild<QAbstractButton*>("RadioButtonKM")->isChecked());
 }
 
 TEST(CoreBinding, FormMeteoFollowsWhetherAWeatherWindowIsVisible) {

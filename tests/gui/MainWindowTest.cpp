@@ -124,7 +124,8 @@ TEST_F(MainWindow, DesignDefaults) {
   // Out of sight in no menu, yet visible to Qt, which would drop its shortcut.
   EXPECT_EQ(find<QAction>("MenuSimuErreur")->associatedObjects(), QList<QObject*>{&form});
   EXPECT_TRUE(find<QAction>("MenuSimuErreur")->isVisible());
-  EXPECT_FALSE(find<QAction>("MenuUnits")->isVisible());
+  // The only way to the display units: shown, unlike in the old design.
+  EXPECT_TRUE(find<QAction>("MenuUnits")->isVisible());
   EXPECT_TRUE(find<QAction>("MenuAnnonceToujours")->isChecked());
   EXPECT_TRUE(find<QAction>("menu8secteurs")->isChecked());
   EXPECT_TRUE(find<QWidget>("PanelCarteSon")->isHidden());

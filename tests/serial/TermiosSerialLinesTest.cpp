@@ -182,9 +182,30 @@ TEST(TermiosSerialLines, OpenFailuresGiveAReasonAndHoldNothing) {
     EXPECT_FALSE(reason.isEmpty()) << path.toStdString();
     EXPECT_FALSE(lines.isOpen());
   }
-  EXPECT_TRUE(lines.open(dir.filePath("missing")).startsWith("fehlt (open: "));
+  EXPECT_TRUE(lines.open(dir.filePath("missing")).startsWith("fehlt ("));
   EXPECT_FALSE(lines.readLines().ok);
   EXPECT_FALSE(lines.setLines(SerialLines::Dtr));
+}
+
+// A udev rule's name or a simulator's --link: any link to a tty is a port,
+// and a link to a plain file is not, before anything is written to it.
+TEST(TermiosSerialLines, OpensThroughSymlinksToCharacterDevicesOnly) {
+  Pty pty;
+  ASSERT_TRUE(pty.ok());
+  QTemporaryDir dir;
+  QFile plain(dir.filePath("plain"));
+  ASSERT_TRUE(plain.open(QIODevice::WriteOnly));
+  plain.close();
+  ASSERT_TRUE(QFile::link(pty.slave(), dir.filePath("wx-station")));
+  ASSERT_TRUE(QFile::link(dir.filePath("plain"), dir.filePath("not-a-tty")));
+  TermiosSerialLines lines(QStringLiteral("/sys/class/tty"), dir.filePath("lock"));
+  EXPECT_EQ(lines.open(dir.filePath("wx-station")), "");
+  EXPECT_TRUE(lines.isOpen());
+  lines.close();
+  EXPECT_TRUE(lines.open(dir.filePath("not-a-tty")).startsWith("kein Gerät ("));
+  EXPECT_TRUE(lines.open(dir.filePath("gone")).startsWith("fehlt ("));
+  EXPECT_FALSE(lines.isOpen());
+  EXPECT_EQ(plain.size(), 0);
 }
 
 TEST(TermiosSerialLines, ListsOnlyTtysWithARealDeviceBehind) {

@@ -12,28 +12,12 @@
 #include <cerrno>
 #include <cstring>
 
+#include "platform/backends/DeviceNode.h"
+
 namespace parlhora {
 namespace {
 
-// The cause first, in the user's words; the system's text after it.
-QString errnoText(const char* what, int error) {
-  const QString detail =
-      QStringLiteral("%1: %2").arg(QLatin1String(what), QString::fromLocal8Bit(std::strerror(error)));
-  switch (error) {
-    case ENOENT:
-    case ENODEV:
-    case ENXIO:
-      return QStringLiteral("fehlt (%1)").arg(detail);
-    case EBUSY:
-    case EWOULDBLOCK:
-      return QStringLiteral("belegt (%1)").arg(detail);
-    case EACCES:
-    case EPERM:
-      return QStringLiteral("keine Berechtigung, Gruppe dialout? (%1)").arg(detail);
-    default:
-      return detail;
-  }
-}
+QString errnoText(const char* what, int error) { return DeviceNode::errnoText(what, error); }
 
 int toModemBits(unsigned bits) {
   int mask = 0;
@@ -90,6 +74,8 @@ QStringList TermiosSerialLines::listPorts() const {
 QString TermiosSerialLines::open(const QString& path) {
   close();
   lastOpenBusy_ = false;
+  // A path may be any link to a tty, never a plain file to scribble on.
+  if (const QString problem = DeviceNode::characterDeviceProblem(path); !problem.isEmpty()) return problem;
   // Before the open: opening alone raises DTR on a port someone else keys.
   QString locked = lock_.acquire(path);
   if (locked.isEmpty()) locked = uucp_.acquire(path);

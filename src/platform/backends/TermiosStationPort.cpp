@@ -9,29 +9,12 @@
 #include <QFile>
 #include <cerrno>
 
+#include "platform/backends/DeviceNode.h"
+
 namespace parlhora {
 namespace {
 
-// One short cause in the log's language; the step and the system's number
-// only where no cause fits.
-QString errnoText(const char* what, int error) {
-  switch (error) {
-    case ENOENT:
-    case ENODEV:
-    case ENXIO:
-      return QStringLiteral("fehlt");
-    case EBUSY:
-    case EWOULDBLOCK:
-      return QStringLiteral("belegt");
-    case EACCES:
-    case EPERM:
-      return QStringLiteral("keine Berechtigung, Gruppe dialout?");
-    case ENOTTY:
-      return QStringLiteral("keine serielle Schnittstelle");
-    default:
-      return QStringLiteral("Fehler %1 beim %2").arg(error).arg(QString::fromUtf8(what));
-  }
-}
+QString errnoText(const char* what, int error) { return DeviceNode::errnoText(what, error); }
 
 speed_t speedFor(int baud) {
   switch (baud) {
@@ -61,6 +44,7 @@ QString TermiosStationPort::open(const QString& path, int baud) {
   close();
   const speed_t speed = speedFor(baud);
   if (speed == 0) return QStringLiteral("%1 Baud nicht möglich").arg(baud);
+  if (const QString problem = DeviceNode::characterDeviceProblem(path); !problem.isEmpty()) return problem;
   const QByteArray native = QFile::encodeName(path);
   const int fd = ::open(native.constData(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
   if (fd < 0) return errnoText("Öffnen", errno);
