@@ -109,7 +109,8 @@ const QHash<QByteArray, KeyHelp>& helpTable() {
       {"CWID_LEVEL=",
        {"0..100", "50:50", "Pegel der Kennung in % der Vollaussteuerung, vor Lautstärke und Balance"}},
       {"CWID_MIN=",
-       {"0..1440", "0:0", "0: bei jeder Ansage; N: nur wenn die letzte Kennung mindestens N Minuten her ist"}},
+       {"0..1440", "0:0",
+        "0: bei jeder Ansage; N: nur wenn die letzte Kennung mindestens N Minuten her ist"}},
       {"PORT=", {"1..65535", "8080:8080", "TCP-Port, auf dem die Netzwerk-Station sendet (alle Adressen)"}},
       {"PATH=",
        {"Pfad", "/data/report/:/data/report/",
@@ -137,6 +138,15 @@ QList<QByteArray> candidates(const SettingsKeyRule& rule, const KeyHelp& help) {
   for (const QByteArray& pair : QByteArray(help.names).split('|'))
     if (pair.contains(':') && !pair.startsWith("-:")) values << pair.left(pair.indexOf(':'));
   for (QByteArray token : QByteArray(help.values).replace("..", ",").split(',')) values << token.trimmed();
+  // A short range names every number in it; a bare number is most often 0.
+  const QList<QByteArray> range = QByteArray(help.values).split('.');
+  if (range.size() == 3 && range[1].isEmpty()) {
+    bool lowOk = false, highOk = false;
+    const int low = range[0].toInt(&lowOk), high = range[2].toInt(&highOk);
+    if (lowOk && highOk && high - low <= 100)
+      for (int v = low; v <= high; ++v) values << QByteArray::number(v);
+  }
+  values << "0";
   return values;
 }
 
