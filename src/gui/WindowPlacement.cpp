@@ -3,6 +3,7 @@
 #include <QEvent>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QTimer>
 #include <QWidget>
 #include <algorithm>
 
@@ -104,10 +105,24 @@ QRect WindowPlacement::frameOf(const QWidget& window) { return window.frameGeome
 
 bool WindowPlacement::eventFilter(QObject* watched, QEvent* event) {
   if (watched == &window_ && pending_ && window_.isVisible() &&
-      (event->type() == QEvent::Move || event->type() == QEvent::Resize || event->type() == QEvent::Show) &&
-      !frameMargins(window_).isNull())
-    apply();
+      (event->type() == QEvent::Move || event->type() == QEvent::Resize || event->type() == QEvent::Show)) {
+    if (!frameMargins(window_).isNull())
+      apply();
+    else if (event->type() == QEvent::Show)
+      // A frame can arrive without a move or resize of the window itself.
+      retryWhenFramed(40);
+  }
   return QObject::eventFilter(watched, event);
+}
+
+void WindowPlacement::retryWhenFramed(int triesLeft) {
+  QTimer::singleShot(50, this, [this, triesLeft] {
+    if (!pending_ || !window_.isVisible()) return;
+    if (!frameMargins(window_).isNull())
+      apply();
+    else if (triesLeft > 1)
+      retryWhenFramed(triesLeft - 1);
+  });
 }
 
 }  // namespace parlhora

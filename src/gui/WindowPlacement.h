@@ -40,6 +40,7 @@ class WindowPlacement : public QObject {
   explicit WindowPlacement(QWidget& window);
   static WindowPlacement& of(QWidget& window);
   void apply();
+  void retryWhenFramed(int triesLeft);
 
   QWidget& window_;
   QRect wanted_;           // frame rectangle asked for

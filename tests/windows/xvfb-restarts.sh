@@ -58,12 +58,18 @@ run_once() {
   pids+=($pid)
   wait_for '^PARLHORA V'
   wait_for '^Lacrosse WS-2310'
-  # Let the window manager frame both windows and the frames settle.
-  local last="" now
-  for _ in $(seq 50); do
+  # Let the window manager frame both windows and the frames settle: the
+  # same places for a whole second (a loaded machine moves late).
+  local last="" now same=0
+  for _ in $(seq 100); do
     now=$(for w in $(visible '^(PARLHORA V|Lacrosse WS-2310)'); do
       xdotool getwindowgeometry "$w" 2>/dev/null || true; done)
-    [ -n "$now" ] && [ "$now" = "$last" ] && break
+    if [ -n "$now" ] && [ "$now" = "$last" ]; then
+      same=$((same + 1))
+      [ "$same" -ge 5 ] && break
+    else
+      same=0
+    fi
     last=$now
     sleep 0.2
   done
