@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QSize>
 #include <QStringList>
 #include <array>
 #include <functional>
@@ -168,6 +169,7 @@ class TForm1 : public QMainWindow {
   JingleFiles& jingles_;
   SoundCardPanel& soundCard_;
   QString helpFolder_;
+  QSize sizeBeforeSoundCard_;  // the window's size before the panel widened it
 };
 
 }  // namespace parlhora

@@ -151,7 +151,8 @@ void TFormMeteoAPRS::loginClicked() {
   if (!browser_) {
     browser_ = new LoginBrowser(network_.cookies(), this);
     browser_->setMinimumHeight(kBrowserHeight);
-    ui_->layout29->addWidget(browser_);
+    // The browser, not the stretch below the rows, takes the added height.
+    ui_->layout29->insertWidget(ui_->layout29->count() - 1, browser_, 1);
   }
   normalHeight_ = height();
   source_.setBrowserShown(true);

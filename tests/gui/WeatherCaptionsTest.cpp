@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLayout>
@@ -169,6 +170,29 @@ TEST(WeatherCaptions, EveryWeatherWindowShowsItsOwnTexts) {
       EXPECT_GT(left, lastRight) << row[0] << "." << row[i] << " stands out of reading order";
       lastRight = left + widget->width() - 1;
     }
+  }
+}
+
+TEST(WeatherWindowLayout, ALargerWindowKeepsItsRowsAtTheirHeight) {
+  CoreRig rig;
+  WindowSet set{*rig.core, rig.notifier};
+  for (QWidget* window : set.weatherWindows()) {
+    window->show();
+    QCoreApplication::processEvents();
+    QList<QWidget*> rows;
+    QList<QRect> natural;
+    for (QWidget* child : window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+      if (child->isHidden()) continue;
+      rows << child;
+      natural << child->geometry();
+    }
+    ASSERT_FALSE(rows.isEmpty()) << window->objectName().toStdString();
+    window->resize(window->width(), window->height() + 300);
+    QCoreApplication::processEvents();
+    for (int i = 0; i < rows.size(); ++i)
+      EXPECT_EQ(rows[i]->geometry(), natural[i])
+          << window->objectName().toStdString() << "." << rows[i]->objectName().toStdString();
+    window->hide();
   }
 }
 
