@@ -140,7 +140,10 @@ void TFormMeteoAPRS::loginClicked() {
         opened ? QStringLiteral("Anmeldung im Web-Browser des Systems: die Downloads laufen ohne "
                                 "diese Anmeldung.")
                : QStringLiteral("Fehler: kein Web-Browser für die Anmeldung gefunden"));
-    if (!opened) ui_->StaticTextErreur->setText(loginNote_->text());
+    if (!opened) {
+      ui_->StaticTextErreur->setText(loginNote_->text());
+      emit logLine(loginNote_->text());
+    }
     loginNote_->show();
     return;
   }
