@@ -92,17 +92,17 @@ class TForm1 : public QMainWindow {
   bool acceptJingleFile(Jingle which, const QString& path);
 
  signals:
-  void logLine(const QString& text);  // a failure the log should keep
-  void announceRequested();           // Button1 ("Nachricht &hören")
-  void abortRequested();              // Esc
-  void saveRequested();               // menuSaveConfig
-  void minimiseSaveRequested();       // Button2, CheckBoxReduire: save unless just loaded
-  void errorSimulationToggled();      // MenuSimuErreur (Ctrl+Alt+E)
-  void startHourChanged(int hour);    // D00..D24
-  void endHourChanged(int hour);      // F00..F24
-  void periodChanged(int position);   // UpDownPeriode 0..6
-  void volumeChanged(int position);   // TrackBarVolume moved by the user
+  void announceRequested();          // Button1 ("Nachricht &hören")
+  void abortRequested();             // Esc
+  void saveRequested();              // menuSaveConfig
+  void minimiseSaveRequested();      // Button2, CheckBoxReduire: save unless just loaded
+  void errorSimulationToggled();     // MenuSimuErreur (Ctrl+Alt+E)
+  void startHourChanged(int hour);   // D00..D24
+  void endHourChanged(int hour);     // F00..F24
+  void periodChanged(int position);  // UpDownPeriode 0..6
+  void volumeChanged(int position);  // TrackBarVolume moved by the user
   void soundDeviceChanged(int device);
+  void logLine(const QString& text);
   void autostartChanged(bool on);            // CheckBoxDemarrage
   void playWaveFileRequested();              // "Wave ext"
   void playWaveResRequested();               // "Wave int"

@@ -4,6 +4,14 @@
 
 #include "app/AnnouncerSettings.h"
 #include "app/ParlhoraCore.h"
+#include "internet/AprsSource.h"
+#include "internet/FavouriteSlots.h"
+#include "internet/MetarSource.h"
+#include "stations/MonitorSource.h"
+#include "stations/Pro2Controller.h"
+#include "stations/W23Controller.h"
+#include "stations/W28Controller.h"
+#include "stations/net/NetSource.h"
 #include "gui/TForm1.h"
 #include "gui/TFormCOM.h"
 #include "gui/TFormChoixMeteo.h"
@@ -13,10 +21,10 @@
 #include "gui/TFormMeteo.h"
 #include "gui/TFormMeteoAPRS.h"
 #include "gui/TFormMeteoMETAR.h"
-#include "gui/TFormMeteoNet.h"
 #include "gui/TFormMeteoPro2.h"
 #include "gui/TFormMeteoW23.h"
 #include "gui/TFormMeteoW28.h"
+#include "gui/TFormMeteoNet.h"
 #include "gui/TFormMyUnits.h"
 #include "gui/TFormRecord.h"
 #include "gui/TrayIcon.h"
@@ -28,7 +36,6 @@
 #include "stations/Pro2Controller.h"
 #include "stations/W23Controller.h"
 #include "stations/W28Controller.h"
-#include "stations/net/NetSource.h"
 
 namespace parlhora {
 
@@ -84,8 +91,8 @@ WindowSet::WindowSet(ParlhoraCore& core, Notifier& notifier)
 WindowSet::~WindowSet() { tray_->remove(); }
 
 QList<QWidget*> WindowSet::windows() const {
-  return {main_.get(), info_.get(),     monitor_.get(), chooser_.get(),  w23_.get(),
-          w28_.get(),  aprs_.get(),     pro2_.get(),    units_.get(),    favAprs_.get(),
+  return {main_.get(), info_.get(),     monitor_.get(), chooser_.get(), w23_.get(),
+          w28_.get(),  aprs_.get(),     pro2_.get(),    units_.get(),   favAprs_.get(),
           com_.get(),  recorder_.get(), metar_.get(),   favMetar_.get(), net_.get()};
 }
 
