@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QSize>
 #include <QStringList>
 #include <array>
 #include <functional>
@@ -101,6 +102,7 @@ class TForm1 : public QMainWindow {
   void periodChanged(int position);  // UpDownPeriode 0..6
   void volumeChanged(int position);  // TrackBarVolume moved by the user
   void soundDeviceChanged(int device);
+  void logLine(const QString& text);
   void autostartChanged(bool on);            // CheckBoxDemarrage
   void playWaveFileRequested();              // "Wave ext"
   void playWaveResRequested();               // "Wave int"
@@ -168,6 +170,7 @@ class TForm1 : public QMainWindow {
   JingleFiles& jingles_;
   SoundCardPanel& soundCard_;
   QString helpFolder_;
+  QSize sizeBeforeSoundCard_;  // the window's size before the panel widened it
 };
 
 }  // namespace parlhora

@@ -57,7 +57,15 @@ void TForm1::showSoundCard() {
   ui_->RadioButtonCarteMoi->setChecked(mine);
   ui_->RadioButtonCarteWin->setChecked(!mine);
   ui_->BitBtnOKCarteSon->setEnabled(soundCard_.okEnabled());
+  const bool shown = !ui_->PanelCarteSon->isHidden();
+  if (soundCard_.isVisible() && !shown) sizeBeforeSoundCard_ = size();
   ui_->PanelCarteSon->setVisible(soundCard_.isVisible());
+  if (!soundCard_.isVisible() && shown && sizeBeforeSoundCard_.isValid()) {
+    // The panel's height would otherwise stay as gaps between the rows.
+    ui_->centralwidget->layout()->activate();
+    layout()->activate();
+    resize(sizeBeforeSoundCard_);
+  }
 }
 
 void TForm1::TrackBarVolumeChange(int position) {

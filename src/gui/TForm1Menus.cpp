@@ -123,10 +123,12 @@ void TForm1::menurVoirMeteoClick() { emit weatherWindowRequested(); }
 
 void TForm1::MenuHilfeClick() {
   const QString help = QDir(helpFolder_).filePath(QStringLiteral("parlhora_help.html"));
-  if (!QFile::exists(help) || !QDesktopServices::openUrl(QUrl::fromLocalFile(help))) {
-    notifier_.beep();
-    emit statusReported(QStringLiteral("Fehler: parlhora_help.html"));
-  }
+  const bool present = QFile::exists(help);
+  if (present && QDesktopServices::openUrl(QUrl::fromLocalFile(help))) return;
+  notifier_.beep();
+  emit statusReported(QStringLiteral("Fehler: parlhora_help.html"));
+  emit logLine(present ? QStringLiteral("Fehler: kein Web-Browser für parlhora_help.html gefunden")
+                       : QStringLiteral("Fehler: parlhora_help.html nicht vorhanden"));
 }
 
 }  // namespace parlhora

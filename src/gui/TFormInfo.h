@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QUrl>
 #include <QWidget>
+#include <functional>
 #include <memory>
 
 namespace Ui {
@@ -26,8 +28,15 @@ class TFormInfo : public QWidget {
   /// Label1: "PARLHORA V" + version.
   void setVersion(const QString& version);
 
+  /// Opens the site's address; the desktop's opener unless a test replaces it.
+  std::function<bool(const QUrl&)> openUrl;
+
+ signals:
+  void logLine(const QString& text);  // the site could not be opened
+
  private:
   void showNotice(const QString& text, bool warning);
+  void openLink(const QString& address);
 
   std::unique_ptr<Ui::TFormInfo> ui_;
 };

@@ -140,7 +140,10 @@ void TFormMeteoAPRS::loginClicked() {
         opened ? QStringLiteral("Anmeldung im Web-Browser des Systems: die Downloads laufen ohne "
                                 "diese Anmeldung.")
                : QStringLiteral("Fehler: kein Web-Browser für die Anmeldung gefunden"));
-    if (!opened) ui_->StaticTextErreur->setText(loginNote_->text());
+    if (!opened) {
+      ui_->StaticTextErreur->setText(loginNote_->text());
+      emit logLine(loginNote_->text());
+    }
     loginNote_->show();
     return;
   }
@@ -151,7 +154,8 @@ void TFormMeteoAPRS::loginClicked() {
   if (!browser_) {
     browser_ = new LoginBrowser(network_.cookies(), this);
     browser_->setMinimumHeight(kBrowserHeight);
-    ui_->layout29->addWidget(browser_);
+    // The browser, not the stretch below the rows, takes the added height.
+    ui_->layout29->insertWidget(ui_->layout29->count() - 1, browser_, 1);
   }
   normalHeight_ = height();
   source_.setBrowserShown(true);

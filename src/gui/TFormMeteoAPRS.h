@@ -40,6 +40,7 @@ class TFormMeteoAPRS : public QWidget {
  signals:
   void favouritesRequested();
   void closed();
+  void logLine(const QString& text);
 
  protected:
   void showEvent(QShowEvent* event) override;

@@ -77,6 +77,10 @@ WindowSet::WindowSet(ParlhoraCore& core, Notifier& notifier)
       tray_(std::make_unique<TrayIcon>()),
       net_(std::make_unique<TFormMeteoNet>(sourceAs<NetSource>(core, WeatherSource::NET))) {
   connectMain();
+  auto log = [&core](const QString& text) { core.log().AppendLogLine(text); };
+  QObject::connect(main_.get(), &TForm1::logLine, main_.get(), log);
+  QObject::connect(info_.get(), &TFormInfo::logLine, info_.get(), log);
+  QObject::connect(aprs_.get(), &TFormMeteoAPRS::logLine, aprs_.get(), log);
   QObject::connect(&weather_, &WeatherService::sourcePicked, main_.get(),
                    [this](WeatherSource source, SourceController::Show show) {
                      sourcePicked(source, static_cast<int>(show));

@@ -308,6 +308,18 @@ TEST_F(MainWindow, SoundCardPanel) {
   EXPECT_TRUE(find<QWidget>("BitBtnOKCarteSon")->isEnabled());
 }
 
+TEST_F(MainWindow, SoundCardPanelLeavesTheWindowAtItsSize) {
+  form.show();
+  QCoreApplication::processEvents();
+  const QSize before = form.size();
+  form.MenuCarteSonClick();
+  QCoreApplication::processEvents();
+  ASSERT_GT(form.height(), before.height()) << "the panel needs room";
+  form.BitBtnOKCarteSonClick();
+  QCoreApplication::processEvents();
+  EXPECT_EQ(form.size(), before);
+}
+
 TEST_F(MainWindow, GaugeMarkStepsByTenAndStaysInRange) {
   form.show();
   auto* panel = find<QWidget>("Panel1");

@@ -12,14 +12,15 @@
 #include <QTemporaryDir>
 
 #include "app/AnnouncerSettings.h"
+#include "app/core/CoreRig.h"
 #include "fakes/FakeNotifier.h"
 #include "gui/GuiTestHelpers.h"
 #include "gui/Screenshot.h"
 #include "gui/TForm1.h"
 #include "gui/TFormCOM.h"
+#include "gui/TFormInfo.h"
 #include "gui/TrayIcon.h"
 #include "gui/WindowSet.h"
-#include "app/core/CoreRig.h"
 
 namespace parlhora {
 namespace {
@@ -143,6 +144,29 @@ TEST_F(Windows, ClosingTheMainWindowClosesTheRest) {
   set.main().close();
   EXPECT_EQ(*closing, 1);
   for (QWidget* w : set.windows()) EXPECT_FALSE(w->isVisible()) << w->objectName().toStdString();
+}
+
+TEST_F(Windows, InfoAndHelpThatCannotOpenSaySoAndLogIt) {
+  auto* link = set.info().findChild<QLabel*>("LabelUrl3");
+  auto* error = set.info().findChild<QLabel*>("StaticTextErreur");
+  ASSERT_TRUE(link && error);
+  EXPECT_FALSE(link->openExternalLinks()) << "the window opens it, to see a failure";
+  set.info().openUrl = [](const QUrl&) { return false; };
+  emit link->linkActivated("https://parlhora.example.org/");
+  const QString cause =
+      QString::fromUtf8("Fehler: kein Web-Browser für https://parlhora.example.org/ gefunden");
+  EXPECT_EQ(error->text(), cause);
+  EXPECT_FALSE(error->isHidden());
+  ASSERT_FALSE(rig.core->log().lines().isEmpty());
+  EXPECT_TRUE(rig.core->log().lines().last().endsWith(" " + cause));
+
+  set.info().openUrl = [](const QUrl&) { return true; };
+  emit link->linkActivated("https://parlhora.example.org/");
+  EXPECT_TRUE(error->isHidden());
+
+  set.main().MenuHilfeClick();  // the rig's program folder holds no help page
+  EXPECT_TRUE(rig.core->log().lines().last().endsWith(" Fehler: parlhora_help.html nicht vorhanden"));
+  EXPECT_EQ(notifier.beeps, 1);
 }
 
 TEST_F(Windows, ScreenshotOfTheMainWindow) {
