@@ -61,6 +61,8 @@ class MonitorSource final : public TimedSource {
   void applySettings() override;
   void unitsChanged() override { showCaptions(); }
   void close() override;
+  /// Returns once the read under way has ended and shown its answers.
+  void waitUntilIdle() override { worker_.finish(); }
   bool ready() const override { return online_; }
   bool hasDataTime() const override { return false; }
   const ReadingBoxes& boxes() const override { return settings_.boxes; }

@@ -1,5 +1,6 @@
 #include "stations/StationWorker.h"
 
+#include <QCoreApplication>
 #include <QThread>
 
 namespace parlhora {
@@ -26,6 +27,12 @@ void StationWorker::post(std::function<void()> fn) {
     return;
   }
   QMetaObject::invokeMethod(&receiver_, std::move(fn), Qt::QueuedConnection);
+}
+
+void StationWorker::finish() {
+  if (!thread_) return;
+  thread_->wait();
+  QCoreApplication::sendPostedEvents(&receiver_, QEvent::MetaCall);
 }
 
 void StationWorker::stop() {

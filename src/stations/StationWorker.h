@@ -33,6 +33,8 @@ class StationWorker {
   void post(std::function<void()> fn);
   /// True when the read should give up: it was stopped.
   bool stopping() const { return clock_.aborted(); }
+  /// Waits for the read to end by itself and runs what it posted.
+  void finish();
   /// Makes a running read give up at its next check and waits for its
   /// thread; posts not yet run still arrive, so callers drop stale ones.
   void stop();
