@@ -36,7 +36,7 @@ void CooperationService::startLink() {
   if (!link_ || stopped_) return;
   if (wiring_.linkSuffix) {
     link_->disconnectLink();
-    sharedLink_->setSuffix(wiring_.linkSuffix());
+    link_->setSuffix(wiring_.linkSuffix());
   }
   QString error;
   if (!link_->connectLink(error)) notifier_.errorBox(error);

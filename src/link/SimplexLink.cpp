@@ -20,7 +20,10 @@ SimplexLink::SimplexLink(SharedLink& shared, Clock& clock, Notifier& notifier, Q
             this, [this, epoch, received] { receive(epoch, received); }, Qt::QueuedConnection);
       }) {}
 
-SimplexLink::~SimplexLink() { disconnectLink(); }
+SimplexLink::~SimplexLink() {
+  disconnectLink();
+  worker_.drain();
+}
 
 bool SimplexLink::connectLink(QString& error) {
   disconnectLink();
@@ -28,10 +31,35 @@ bool SimplexLink::connectLink(QString& error) {
 }
 
 bool SimplexLink::open(QString& error, bool reattach) {
-  if (!shared_.open(error)) return false;
+  // While an earlier close still waits on the partner, the open follows it
+  // on the link's thread; otherwise it is quick and its failure is told now.
+  const bool now = worker_.idle();
+  if (now && !shared_.open(error)) return false;
   connected_ = true;
   listening_ = true;
   ++epoch_;
+  if (now) {
+    listen(reattach);
+  } else {
+    const std::uint64_t epoch = epoch_;
+    worker_.post([this, epoch, reattach] {
+      QString failure;
+      if (shared_.open(failure)) {
+        listen(reattach);
+        return;
+      }
+      QMetaObject::invokeMethod(
+          this, [this, epoch, reattach, failure] { openFailed(epoch, reattach, failure); },
+          Qt::QueuedConnection);
+    });
+  }
+  send(tag() + QStringLiteral(" connecté"));
+  if (!wiring_.statusText || !wiring_.statusText().startsWith(QStringLiteral("Feh")))
+    status(QStringLiteral("Parlhora verbunden"));
+  return true;
+}
+
+void SimplexLink::listen(bool reattach) {
   // A new partner may have asked while we were away; its question is still
   // in the block, and our greeting is about to overwrite it.
   std::optional<MessageBlock::Decoded> waiting;
@@ -42,10 +70,27 @@ bool SimplexLink::open(QString& error, bool reattach) {
     }
   }
   listener_.start(waiting);
-  send(tag() + QStringLiteral(" connecté"));
-  if (!wiring_.statusText || !wiring_.statusText().startsWith(QStringLiteral("Feh")))
-    status(QStringLiteral("Parlhora verbunden"));
-  return true;
+}
+
+void SimplexLink::openFailed(std::uint64_t epoch, bool reattaching, const QString& error) {
+  if (epoch != epoch_) return;
+  connected_ = false;
+  listening_ = false;
+  ++epoch_;
+  if (!reattaching) {
+    log(QStringLiteral("Simplex: ") + error);
+    return;
+  }
+  if (!faultShown_) log(QStringLiteral("Simplex: ") + error);
+  faultShown_ = true;
+  pendingReattach_ = clock_.callAfter(kReattachMs, [this] { reattach({}); });
+}
+
+void SimplexLink::setSuffix(const QString& suffix) {
+  if (worker_.idle())
+    shared_.setSuffix(suffix);
+  else
+    worker_.post([this, suffix] { shared_.setSuffix(suffix); });
 }
 
 void SimplexLink::disconnectLink() {
@@ -58,11 +103,14 @@ void SimplexLink::close(bool sayGoodbye) {
   if (!connected_) return;
   listener_.requestStop();
   if (sayGoodbye) send(tag() + QStringLiteral(" déconnecté"));
-  listener_.stop();
-  shared_.close();
   connected_ = false;
   listening_ = false;
   ++epoch_;
+  // The listener may be waiting for the partner's lock: it ends there.
+  worker_.post([this] {
+    listener_.stop();
+    shared_.close();
+  });
 }
 
 void SimplexLink::reattach(const QString& cause) {
@@ -80,10 +128,20 @@ void SimplexLink::reattach(const QString& cause) {
 
 bool SimplexLink::send(const QString& text) {
   if (!connected_) return false;
-  const SharedSend::Result sent = SharedSend::send(shared_, text, kSendLockMs);
-  if (sent.recovered) log(QStringLiteral("Simplex: Sperre eines beendeten Programms übernommen"));
-  if (!sent.written) status(QStringLiteral("Fehler: MapViewOfFile"));
-  return sent.written;
+  worker_.post([this, text] {
+    // The objects did not open after all: that failure is told already.
+    if (!shared_.isOpen()) return;
+    const SharedSend::Result sent = SharedSend::send(shared_, text, kSendLockMs);
+    if (!sent.recovered && sent.written) return;
+    QMetaObject::invokeMethod(
+        this,
+        [this, sent] {
+          if (sent.recovered) log(QStringLiteral("Simplex: Sperre eines beendeten Programms übernommen"));
+          if (!sent.written) status(QStringLiteral("Fehler: MapViewOfFile"));
+        },
+        Qt::QueuedConnection);
+  });
+  return true;
 }
 
 void SimplexLink::partnerAnnouncementDone() {
@@ -91,10 +149,12 @@ void SimplexLink::partnerAnnouncementDone() {
   // Otherwise nothing would reopen the link: only announcements of our own
   // reconnect it.
   if (connected_ && !listening_) {
-    listener_.stop();
     ++epoch_;
     listening_ = true;
-    listener_.start();
+    worker_.post([this] {
+      listener_.stop();
+      listener_.start();
+    });
   }
 }
 

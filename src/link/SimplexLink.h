@@ -2,9 +2,11 @@
 
 #include <QObject>
 #include <QString>
+#include <atomic>
 #include <cstdint>
 #include <functional>
 
+#include "link/LinkWorker.h"
 #include "link/SimplexListener.h"
 #include "platform/Clock.h"
 
@@ -20,6 +22,8 @@ class SharedLink;
 /// once and attaches to what the names lead to now.
 ///
 /// Core thread only; the listener thread reaches it through queued calls.
+/// Nothing here waits on a partner: sends, ending the listener and closing
+/// run on the link's own thread, in order.
 /// Borrows the shared link, clock and notifier, which must outlive it.
 class SimplexLink : public QObject {
   Q_OBJECT
@@ -54,9 +58,12 @@ class SimplexLink : public QObject {
   /// Says goodbye, ends the listener and closes this side. Safe when not
   /// connected.
   void disconnectLink();
-  /// False when not connected or the text does not fit the block (then
-  /// "Fehler: MapViewOfFile" is shown).
+  /// Queues the text for the link's thread, which waits for the partner's
+  /// lock; false when not connected. A text that does not fit the block
+  /// shows "Fehler: MapViewOfFile" once tried.
   bool send(const QString& text);
+  /// The names' suffix, changed after a close has let the old objects go.
+  void setSuffix(const QString& suffix);
   /// The end of an announcement the partner asked for: "PIROLO_DONE", and
   /// listening again if a HELLO during it had ended the listening.
   void partnerAnnouncementDone();
@@ -75,6 +82,8 @@ class SimplexLink : public QObject {
  private:
   void receive(std::uint64_t epoch, const SimplexListener::Received& received);
   bool open(QString& error, bool reattach);
+  void listen(bool reattach);
+  void openFailed(std::uint64_t epoch, bool reattaching, const QString& error);
   void close(bool sayGoodbye);
   /// `cause` goes to the log; empty for the quiet retries.
   void reattach(const QString& cause);
@@ -87,15 +96,16 @@ class SimplexLink : public QObject {
   Wiring wiring_;
   SimplexListener listener_;
   // Changes at every connect and disconnect, so readings and answers from
-  // an earlier connection are dropped. Changed only while no listener
-  // thread runs, which is what lets that thread read it.
-  std::uint64_t epoch_ = 0;
+  // an earlier connection are dropped; the listener thread reads it.
+  std::atomic<std::uint64_t> epoch_{0};
   Clock::TimerId pendingReattach_ = 0;
   bool connected_ = false;
   bool listening_ = false;
   // One box per fault: a partner that keeps breaking the objects must not
   // pile them up.
   bool faultShown_ = false;
+  // Last: its thread ends before what its jobs use.
+  LinkWorker worker_;
 };
 
 }  // namespace parlhora

@@ -63,12 +63,16 @@ QString whole(double value, double absent = std::numeric_limits<double>::quiet_N
 
 }  // namespace
 
+// An inside reading this low (-70 °C) means the console is not measuring.
+bool MonitorSource::insidePlausible(double fahrenheit) { return fahrenheit >= -94; }
+
 MonitorSource::MonitorSource(SourceContext& context, MonitorSettings& settings, StationPort& port,
                              Wiring wiring, QObject* parent)
     : TimedSource(WeatherSource::MON, context, settings.refreshMinutes, parent),
       settings_(settings),
       wiring_(std::move(wiring)),
-      link_(port, context.clock),
+      worker_(*this, !wiring_.readOnCoreThread),
+      link_(port, worker_.threaded() ? worker_.clock() : context.clock),
       again_(context.clock, [this] { refresh(); }) {
   captions_.set(kPortButton, QString());
   captions_.set(kVersion, QStringLiteral("DLL-Version: "));
@@ -76,7 +80,10 @@ MonitorSource::MonitorSource(SourceContext& context, MonitorSettings& settings, 
   showCaptions();
 }
 
-MonitorSource::~MonitorSource() { link_.closeCommPort(); }
+MonitorSource::~MonitorSource() {
+  worker_.stop();
+  link_.closeCommPort();
+}
 
 double MonitorSource::temperature(double fahrenheit) const {
   return context_.units.fahrenheit() ? fahrenheit : (fahrenheit - 32) * 5 / 9;
@@ -120,8 +127,12 @@ void MonitorSource::applySettings() {
 void MonitorSource::close() {
   stop();
   ++generation_;
+  // The port is the read's until its thread is done.
+  worker_.stop();
   link_.closeCommPort();
   online_ = false;
+  reading_ = false;
+  refreshAgain_ = false;
 }
 
 // ---- port button and list ------------------------------------------------
@@ -217,46 +228,8 @@ void MonitorSource::refresh() {
   doRefresh();
 }
 
-void MonitorSource::doRefresh() {
-  reading_ = true;
-  const unsigned generation = generation_;
-  captions_.set(kVersion, QStringLiteral("DLL-Version: ") + QString::number(link_.dllVersion(), 'f', 3));
-  countdown(6);
-  using Step = bool (MonitorSource::*)();
-  const Step steps[] = {&MonitorSource::readInsideTemp, &MonitorSource::readOutsideTemp,
-                        &MonitorSource::readBarometer,  &MonitorSource::readTrend,
-                        &MonitorSource::readWind,       &MonitorSource::readDirection};
-  int countdownStep = 5;
-  bool ok = true;
-  for (const Step step : steps) {
-    ok = (this->*step)();
-    // Port changed or closed while the station answered: that read is void.
-    if (generation != generation_) break;
-    if (!ok) {
-      stationFault();
-      break;
-    }
-    showCaptions();
-    if (countdownStep > 0) countdown(countdownStep--);
-  }
-  if (ok && generation == generation_) {
-    const QString time = wiring_.timeText ? wiring_.timeText() : QString();
-    QString done = QStringLiteral("Weather Monitor-Lesen abgeschlossen");
-    if (!time.isEmpty()) done += QStringLiteral(" (") + time + QStringLiteral(" )");
-    setStatus(done);
-    takePeriod();
-    restartTimer();
-  }
-  reading_ = false;
-  emit readingsChanged();
-  if (refreshAgain_) {
-    refreshAgain_ = false;
-    again_.start(0, false);
-  }
-}
-
 void MonitorSource::stationFault() {
-  QString cause = faultCause_.isEmpty() ? link_.lastError() : faultCause_;
+  QString cause = faultCause_.isEmpty() ? linkError_ : faultCause_;
   if (cause.isEmpty()) cause = QStringLiteral("keine Antwort");
   if (online_) context_.logLine(QStringLiteral("Fehler: Weather Monitor: ") + cause);
   online_ = false;
@@ -265,29 +238,26 @@ void MonitorSource::stationFault() {
   restartTimer();
 }
 
-bool MonitorSource::readInsideTemp() {
+bool MonitorSource::readInsideTemp(const StationAnswer<double>& answer) {
   faultCause_.clear();
-  const auto answer = link_.insideTemp();
   if (!answer.answered) return false;
   if (!answer.value) {
     faultCause_ = QStringLiteral("kein Wert für Innentemperatur");
     return false;
   }
-  const double t = temperature(*answer.value);
-  const UnitFactors& u = context_.units;
-  // An inside reading this low means the console is not measuring.
-  if (t < -70 * u.UnitTempFactor + u.UnitTempOffset) {
+  if (!insidePlausible(*answer.value)) {
     faultCause_ = QStringLiteral("Innentemperatur unmöglich");
     return false;
   }
+  const double t = temperature(*answer.value);
+  const UnitFactors& u = context_.units;
   online_ = true;
   snapshot_.TempInt = t;
   show("CheckBoxTint", u.temperatureText(t), !ValidityLimits::temperature(t, u));
   return true;
 }
 
-bool MonitorSource::readOutsideTemp() {
-  const auto answer = link_.outsideTemp();
+bool MonitorSource::readOutsideTemp(const StationAnswer<double>& answer) {
   if (!answer.answered) return false;
   const UnitFactors& u = context_.units;
   snapshot_.TempExt = answer.value ? temperature(*answer.value) : WeatherSnapshot::kNoTemperature;
@@ -296,8 +266,7 @@ bool MonitorSource::readOutsideTemp() {
   return true;
 }
 
-bool MonitorSource::readBarometer() {
-  const auto answer = link_.barometer();
+bool MonitorSource::readBarometer(const StationAnswer<double>& answer) {
   if (!answer.answered) return false;
   const UnitFactors& u = context_.units;
   double p = WeatherSnapshot::noPressure(u.UnitPresFactor);
@@ -307,8 +276,7 @@ bool MonitorSource::readBarometer() {
   return true;
 }
 
-bool MonitorSource::readTrend() {
-  const auto answer = link_.barometerTrend();
+bool MonitorSource::readTrend(const StationAnswer<int>& answer) {
   if (!answer.answered) return false;
   // An unknown tendency is absent: neither the last one nor "steady".
   snapshot_.PreTend = answer.value ? static_cast<std::uint8_t>(*answer.value) : WeatherSnapshot::kNoTendency;
@@ -316,8 +284,7 @@ bool MonitorSource::readTrend() {
   return true;
 }
 
-bool MonitorSource::readWind() {
-  const auto answer = link_.windSpeed();
+bool MonitorSource::readWind(const StationAnswer<double>& answer) {
   if (!answer.answered) return false;
   const UnitFactors& u = context_.units;
   const auto inUserUnit = [&u](double mph) { return u.mph() ? mph : mph * kKmhPerMph; };
@@ -331,8 +298,7 @@ bool MonitorSource::readWind() {
   return true;
 }
 
-bool MonitorSource::readDirection() {
-  const auto answer = link_.windDirection();
+bool MonitorSource::readDirection(const StationAnswer<int>& answer) {
   if (!answer.answered) return false;
   if (answer.value) {
     snapshot_.DirVent = *answer.value & 0x8FFF;

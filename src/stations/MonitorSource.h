@@ -1,12 +1,14 @@
 #pragma once
 
 #include <QStringList>
+#include <atomic>
 #include <functional>
 #include <map>
 
 #include "platform/ClockTimer.h"
 #include "stations/GustRing.h"
 #include "stations/StationLink.h"
+#include "stations/StationWorker.h"
 #include "weather/MonitorSettings.h"
 #include "weather/TimedSource.h"
 
@@ -18,9 +20,11 @@ class StationPort;
 /// station live through StationLink on TimerMeteo, fills the snapshot in
 /// the user's units, keeps the gust ring, and offers the window's port
 /// button and list. The station's readings count as taken now (no data
-/// time); ready() is MonOnline. A refresh lets events run while the
-/// station answers, so an announcement due meanwhile starts on time.
-/// Core thread only; context, settings and port must outlive it.
+/// time); ready() is MonOnline. The station calls of a refresh run on a
+/// worker thread, so an announcement due meanwhile starts on time; their
+/// answers come back to the core thread, which alone fills the snapshot,
+/// captions and log. Core thread only; context, settings and port must
+/// outlive it.
 class MonitorSource final : public TimedSource {
   Q_OBJECT
 
@@ -38,6 +42,9 @@ class MonitorSource final : public TimedSource {
     std::function<QString()> timeText;
     /// Where port names are looked up as devices.
     QString devDir = QStringLiteral("/dev");
+    /// The station calls run on the core thread and its clock, waiting
+    /// through it (a virtual clock in tests).
+    bool readOnCoreThread = false;
   };
 
   static constexpr int kFirstIntervalMs = 1000;
@@ -54,6 +61,8 @@ class MonitorSource final : public TimedSource {
   void applySettings() override;
   void unitsChanged() override { showCaptions(); }
   void close() override;
+  /// Returns once the read under way has ended and shown its answers.
+  void waitUntilIdle() override { worker_.finish(); }
   bool ready() const override { return online_; }
   bool hasDataTime() const override { return false; }
   const ReadingBoxes& boxes() const override { return settings_.boxes; }
@@ -72,6 +81,8 @@ class MonitorSource final : public TimedSource {
   bool hourlyLog(int hour, int minute) override;
 
   bool online() const { return online_; }
+  /// A station read is under way.
+  bool reading() const { return reading_; }
   const QStringList& portList() const { return portList_; }
   bool portListVisible() const { return portListVisible_; }
   int portListSelection() const { return portListSelection_; }
@@ -97,16 +108,30 @@ class MonitorSource final : public TimedSource {
   void stationFault();
   void show(const char* name, const QString& value, bool red);
   void showCaptions();
-  bool readInsideTemp();
-  bool readOutsideTemp();
-  bool readBarometer();
-  bool readTrend();
-  bool readWind();
-  bool readDirection();
+  /// What the core makes of one call's answer; false ends the read.
+  using Apply = std::function<bool()>;
+  /// One call's answer on its way to the core; goOn false ends the read.
+  struct Step {
+    Apply apply;
+    bool goOn = false;
+  };
+  template <class T>
+  Step step(const StationAnswer<T>& answer, bool (MonitorSource::*read)(const StationAnswer<T>&));
+  static bool insidePlausible(double fahrenheit);
+  void readStation(unsigned generation);
+  void applyAnswer(unsigned generation, const Apply& apply);
+  void finishRead(unsigned generation);
+  bool readInsideTemp(const StationAnswer<double>& answer);
+  bool readOutsideTemp(const StationAnswer<double>& answer);
+  bool readBarometer(const StationAnswer<double>& answer);
+  bool readTrend(const StationAnswer<int>& answer);
+  bool readWind(const StationAnswer<double>& answer);
+  bool readDirection(const StationAnswer<int>& answer);
   double temperature(double fahrenheit) const;
 
   MonitorSettings& settings_;
   Wiring wiring_;
+  StationWorker worker_;
   StationLink link_;
   GustRing gusts_;
   ClockTimer again_;
@@ -118,8 +143,11 @@ class MonitorSource final : public TimedSource {
   bool online_ = false;
   bool reading_ = false;
   bool refreshAgain_ = false;
-  unsigned generation_ = 0;
-  QString faultCause_;  // why the inside reading failed, when the station answered
+  bool readFailed_ = false;
+  int countdownStep_ = 0;
+  QString linkError_;                    // why the last call failed
+  std::atomic<unsigned> generation_{0};  // the worker looks too
+  QString faultCause_;                   // why the inside reading failed, when the station answered
 };
 
 }  // namespace parlhora

@@ -2,6 +2,8 @@
 // process, through real shared memory.
 #include <gtest/gtest.h>
 
+#include <QElapsedTimer>
+
 #include "LinkRig.h"
 #include "link/SimplexLink.h"
 
@@ -125,11 +127,34 @@ TEST(SimplexLink, PartnerKilledHoldingTheLockBlocksNobody) {
   holder.kill();
 
   ASSERT_TRUE(rig.service.link()->send(QStringLiteral("PIROLO_TEST")));
-  EXPECT_TRUE(rig.log.join('\n').contains(QStringLiteral("übernommen"))) << rig.log.join('\n').toStdString();
+  EXPECT_TRUE(runEventsUntil([&] { return rig.log.join('\n').contains(QStringLiteral("übernommen")); }, 5000))
+      << rig.log.join('\n').toStdString();
   ToolProcess peer(QStringLiteral("simplex-peer"),
                    rig.peerArgs({"send", "PIROLO_HELLO", "expect", "PIROLO_READY", "3000"}));
   ASSERT_TRUE(peer.finish(kPeerMs));
   EXPECT_EQ(peer.exitCode(), 0) << peer.output().toStdString();
+}
+
+TEST(SimplexLink, APartnerHoldingTheLockNeverHoldsUpTheCore) {
+  LinkRig rig;
+  ASSERT_TRUE(connectRig(rig));
+  ToolProcess holder(QStringLiteral("simplex-peer"), rig.peerArgs({"hold-lock"}));
+  ASSERT_TRUE(holder.waitFor(QStringLiteral("locked"), kPeerMs)) << holder.output().toStdString();
+  QElapsedTimer took;
+  took.start();
+  rig.service.reconnectLink();
+  rig.service.sendPartnerDone();
+  // Each of the three would wait for the lock for seconds.
+  EXPECT_LT(took.elapsed(), SimplexLink::kSendLockMs / 3);
+  ToolProcess watcher(QStringLiteral("simplex-peer"), rig.peerArgs({"watch", "4000"}));
+  ASSERT_TRUE(watcher.waitFor(QStringLiteral("open"), kPeerMs));
+  holder.kill();
+  ASSERT_TRUE(watcher.finish(kPeerMs));
+  // When the partner lets go, the queued messages follow; the last is the
+  // one it waits for (the others may be overwritten before it looks).
+  EXPECT_TRUE(watcher.output().contains(QStringLiteral("recv PIROLO_DONE")))
+      << watcher.output().toStdString();
+  EXPECT_TRUE(rig.service.link()->listening());
 }
 
 TEST(SimplexLink, BrokenLengthFieldsAreLoggedAndIgnored) {

@@ -11,9 +11,10 @@
 namespace parlhora {
 
 /// A Weather Monitor II source with everything it borrows, on any clock
-/// and station port.
+/// and station port; its station calls run on the rig's clock unless
+/// `threaded`.
 struct MonitorRig {
-  MonitorRig(Clock& clock, StationPort& port, QString devDir = QStringLiteral("/dev"))
+  MonitorRig(Clock& clock, StationPort& port, QString devDir = QStringLiteral("/dev"), bool threaded = false)
       : context{clock, notifier, units, {}, {}} {
     context.announcementPlaying = [this] { return playing; };
     context.logLine = [this](const QString& line) { log << line; };
@@ -23,6 +24,7 @@ struct MonitorRig {
     wiring.chosen = [this] { return chosen; };
     wiring.timeText = [] { return QStringLiteral(" 14:00:00"); };
     wiring.devDir = std::move(devDir);
+    wiring.readOnCoreThread = !threaded;
     source = std::make_unique<MonitorSource>(context, settings, port, wiring);
     QObject::connect(source.get(), &MonitorSource::hideRequested, [this] { ++hides; });
     QObject::connect(source.get(), &SourceController::readingsChanged, [this] {

@@ -152,7 +152,9 @@ TEST_F(MonitorSourceTest, AnImplausibleInsideTemperatureIsAStationFault) {
     r.source->pick();
     EXPECT_EQ(r.source->ready(), !c.fault) << c.tenthsF << " " << c.imperial;
     EXPECT_EQ(r.source->statusText() == "Fehler: Weather Monitor", c.fault) << c.tenthsF;
-    if (c.fault) EXPECT_EQ(r.log, QStringList{QString::fromUtf8("Fehler: Weather Monitor: ") + QString::fromUtf8(c.cause)});
+    if (c.fault)
+      EXPECT_EQ(r.log,
+                QStringList{QString::fromUtf8("Fehler: Weather Monitor: ") + QString::fromUtf8(c.cause)});
     // A fault keeps polling.
     EXPECT_TRUE(r.source->timerActive());
   }

@@ -11,7 +11,7 @@
 #include "platform/backends/TermiosStationPort.h"
 
 // The station simulator on a real pseudo-terminal, read by the source
-// through the real termios port and the real clock.
+// through the real termios port, the real clock and its worker thread.
 
 namespace parlhora {
 namespace {
@@ -55,8 +55,14 @@ class StationSimTest : public ::testing::Test {
  protected:
   void SetUp() override {
     ASSERT_TRUE(dir.isValid());
-    rig = std::make_unique<MonitorRig>(clock, port, dir.path());
+    rig = std::make_unique<MonitorRig>(clock, port, dir.path(), true);
     rig->settings.port = "ttyMON0";
+  }
+  /// Runs the core thread's events until the read under way is done.
+  void settle() {
+    const auto until = clock.monotonicMs() + 15000;
+    while (rig->source->reading() && clock.monotonicMs() < until) clock.waitMs(20);
+    EXPECT_FALSE(rig->source->reading());
   }
   /// Calls `fn` after `ms` and notes how late it ran.
   void during(int ms, std::function<void()> fn = {}) {
@@ -80,6 +86,7 @@ class StationSimTest : public ::testing::Test {
 TEST_F(StationSimTest, ReadsTheSimulatorInBothUnitSystems) {
   ASSERT_TRUE(sim.start());
   rig->source->pick();
+  settle();
   ASSERT_TRUE(rig->source->ready()) << rig->source->statusText().toStdString();
   const WeatherSnapshot metric = rig->source->snapshot();
   EXPECT_NEAR(metric.TempInt, 19.1667, 1e-3);
@@ -91,6 +98,7 @@ TEST_F(StationSimTest, ReadsTheSimulatorInBothUnitSystems) {
 
   rig->useImperialUnits();
   rig->source->refreshNow();
+  settle();
   const WeatherSnapshot imperial = rig->source->snapshot();
   EXPECT_NEAR(imperial.TempInt, 66.5, 1e-9);
   EXPECT_NEAR(imperial.PresAtm, 29.5, 1e-9);
@@ -101,11 +109,13 @@ TEST_F(StationSimTest, ReadsTheSimulatorInBothUnitSystems) {
 TEST_F(StationSimTest, ABrokenPacketIsAskedForAgainAndOnlyBrokenOnesAreAFault) {
   ASSERT_TRUE(sim.start({"--corrupt", "2"}));
   rig->source->pick();
+  settle();
   EXPECT_TRUE(rig->source->ready()) << rig->source->statusText().toStdString();
   EXPECT_EQ(rig->source->snapshot().DirVent, 270);
 
   ASSERT_TRUE(sim.start({"--corrupt", "1"}));
   rig->source->refreshNow();
+  settle();
   EXPECT_EQ(rig->source->statusText(), "Fehler: Weather Monitor");
   EXPECT_FALSE(rig->source->ready());
   EXPECT_TRUE(rig->log.last().endsWith("Prüfsumme falsch")) << rig->log.last().toStdString();
@@ -113,9 +123,13 @@ TEST_F(StationSimTest, ABrokenPacketIsAskedForAgainAndOnlyBrokenOnesAreAFault) {
 
 TEST_F(StationSimTest, ASilentStationIsAFaultAfterTwoSecondsAndEventsRunMeanwhile) {
   ASSERT_TRUE(sim.start({"--silent"}));
-  during(300);
+  during(300, [this] { EXPECT_TRUE(rig->source->reading()); });
   const auto start = clock.monotonicMs();
   rig->source->pick();
+  // The window shows at once, with the countdown of the read under way.
+  EXPECT_TRUE(rig->source->reading());
+  EXPECT_EQ(rig->source->statusText(), "Weather Monitor lesen ... (6)");
+  settle();
   const auto took = clock.monotonicMs() - start;
   EXPECT_GE(took, StationLink::kCallTimeoutMs);
   EXPECT_LT(took, StationLink::kCallTimeoutMs + 1000);
@@ -133,6 +147,7 @@ TEST_F(StationSimTest, ASlowStationIsReadWhileAnAnnouncementStartsOnTime) {
   // Both a start and a second refresh request while the station answers.
   during(500, [this] { rig->source->refreshNow(); });
   rig->source->pick();
+  settle();
   ASSERT_TRUE(ran);
   EXPECT_LT(lateMs, 200);
   EXPECT_TRUE(rig->source->ready()) << rig->source->statusText().toStdString();
@@ -150,14 +165,31 @@ TEST_F(StationSimTest, UnpluggingMidReadIsAFaultAndTheStationComesBack) {
   ASSERT_TRUE(sim.start({"--slow", "200"}));
   during(300, [this] { sim.stop(); });
   rig->source->pick();
+  settle();
   ASSERT_TRUE(ran);
   EXPECT_EQ(rig->source->statusText(), "Fehler: Weather Monitor");
   EXPECT_FALSE(rig->source->ready());
 
   ASSERT_TRUE(sim.start());
   rig->source->refreshNow();
+  settle();
   EXPECT_TRUE(rig->source->ready()) << rig->source->statusText().toStdString();
   EXPECT_EQ(rig->source->snapshot().DirVent, 270);
+}
+
+TEST_F(StationSimTest, ClosingDuringASilentReadDoesNotWaitForTheStation) {
+  ASSERT_TRUE(sim.start({"--silent"}));
+  rig->source->pick();
+  clock.waitMs(300);
+  ASSERT_TRUE(rig->source->reading());
+  const auto start = clock.monotonicMs();
+  rig->source->close();
+  EXPECT_LT(clock.monotonicMs() - start, StationLink::kCallTimeoutMs);
+  EXPECT_FALSE(rig->source->reading());
+  // What the stopped read found is dropped, not shown.
+  clock.waitMs(100);
+  EXPECT_EQ(rig->source->statusText(), "Weather Monitor lesen ... (6)");
+  EXPECT_TRUE(rig->log.isEmpty());
 }
 
 TEST_F(StationSimTest, TheStationPortIsHeldExclusively) {
