@@ -7,12 +7,14 @@
 #include <algorithm>
 #include <vector>
 
+#include "OffsetClock.h"
+#include "TimedKeying.h"
 #include "app/ScheduleSettings.h"
 #include "app/Scheduler.h"
-#include "audio/PartnerLink.h"
-#include "audio/RecorderHooks.h"
 #include "audio/AnnouncementOptions.h"
 #include "audio/Keying.h"
+#include "audio/PartnerLink.h"
+#include "audio/RecorderHooks.h"
 #include "audio/Sequencer.h"
 #include "audio/WaveEngine.h"
 #include "audio/WeatherSpeech.h"
@@ -23,35 +25,6 @@
 using namespace parlhora;
 
 namespace {
-
-/// The real clock with its wall time moved by an offset, as a clock set by
-/// the user would be.
-class OffsetClock final : public Clock {
- public:
-  QDateTime now() const override { return real_.now().addMSecs(offsetMs_); }
-  std::int64_t monotonicMs() const override { return real_.monotonicMs(); }
-  void waitMs(int ms) override { real_.waitMs(ms); }
-  TimerId callAfter(int ms, std::function<void()> fn) override { return real_.callAfter(ms, std::move(fn)); }
-  void cancel(TimerId id) override { real_.cancel(id); }
-  /// Sets the wall time so that `target` is `leadMs` away.
-  void aim(const QDateTime& target, int leadMs) { offsetMs_ = real_.now().msecsTo(target) - leadMs; }
-
- private:
-  SystemClock real_;
-  std::int64_t offsetMs_ = 0;
-};
-
-class TimedKeying final : public Keying {
- public:
-  explicit TimedKeying(Clock& clock) : clock_(clock) {}
-  bool portInUse() const override { return true; }
-  void keyUp() override { keyedAt.push_back(clock_.now()); }
-  void unkey() override {}
-  std::vector<QDateTime> keyedAt;
-
- private:
-  Clock& clock_;
-};
 
 struct Rig {
   Rig() {

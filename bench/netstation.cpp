@@ -10,6 +10,8 @@
 #include <algorithm>
 #include <vector>
 
+#include "OffsetClock.h"
+#include "TimedKeying.h"
 #include "app/ScheduleSettings.h"
 #include "app/Scheduler.h"
 #include "audio/AnnouncementOptions.h"
@@ -59,32 +61,6 @@ void BM_UploadHandled(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_UploadHandled)->Unit(benchmark::kMicrosecond);
-
-class OffsetClock final : public Clock {
- public:
-  QDateTime now() const override { return real_.now().addMSecs(offsetMs_); }
-  std::int64_t monotonicMs() const override { return real_.monotonicMs(); }
-  void waitMs(int ms) override { real_.waitMs(ms); }
-  TimerId callAfter(int ms, std::function<void()> fn) override { return real_.callAfter(ms, std::move(fn)); }
-  void cancel(TimerId id) override { real_.cancel(id); }
-  void aim(const QDateTime& target, int leadMs) { offsetMs_ = real_.now().msecsTo(target) - leadMs; }
-
- private:
-  SystemClock real_;
-  std::int64_t offsetMs_ = 0;
-};
-
-class TimedKeying final : public Keying {
- public:
-  explicit TimedKeying(Clock& clock) : clock_(clock) {}
-  bool portInUse() const override { return true; }
-  void keyUp() override { keyedAt.push_back(clock_.now()); }
-  void unkey() override {}
-  std::vector<QDateTime> keyedAt;
-
- private:
-  Clock& clock_;
-};
 
 void BM_KeyingDuringFlood(benchmark::State& state) {
   std::vector<double> latencies;

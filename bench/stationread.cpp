@@ -11,6 +11,8 @@
 #include <algorithm>
 #include <vector>
 
+#include "OffsetClock.h"
+#include "TimedKeying.h"
 #include "app/ScheduleSettings.h"
 #include "app/Scheduler.h"
 #include "audio/AnnouncementOptions.h"
@@ -33,40 +35,6 @@ using namespace parlhora;
 namespace {
 
 constexpr int kRuns = 20;
-
-/// The real clock with its wall time moved so that a due second can be
-/// brought near at will.
-class OffsetClock final : public Clock {
- public:
-  QDateTime now() const override { return real_.now().addMSecs(offsetMs_); }
-  std::int64_t monotonicMs() const override { return real_.monotonicMs(); }
-  void waitMs(int ms) override { real_.waitMs(ms); }
-  TimerId callAfter(int ms, std::function<void()> fn) override { return real_.callAfter(ms, std::move(fn)); }
-  void cancel(TimerId id) override { real_.cancel(id); }
-  void aim(const QDateTime& target, int leadMs) { offsetMs_ = real_.now().msecsTo(target) - leadMs; }
-
- private:
-  SystemClock real_;
-  std::int64_t offsetMs_ = 0;
-};
-
-/// Notes when the lines went up, and whether the station was being read.
-class TimedKeying final : public Keying {
- public:
-  TimedKeying(Clock& clock, std::function<bool()> reading) : clock_(clock), reading_(std::move(reading)) {}
-  bool portInUse() const override { return true; }
-  void keyUp() override {
-    keyedAt.push_back(clock_.now());
-    if (reading_()) ++duringRead;
-  }
-  void unkey() override {}
-  std::vector<QDateTime> keyedAt;
-  int duringRead = 0;
-
- private:
-  Clock& clock_;
-  std::function<bool()> reading_;
-};
 
 struct Rig {
   Rig() {
@@ -116,7 +84,7 @@ struct Rig {
 
 void BM_DueSecondToKeyingDuringAStationRead(benchmark::State& state) {
   std::vector<double> ms;
-  int duringRead = 0;
+  int keyedDuring = 0;
   for (auto _ : state) {
     Rig rig;
     rig.source->pick();
@@ -136,7 +104,7 @@ void BM_DueSecondToKeyingDuringAStationRead(benchmark::State& state) {
       rig.clock.waitMs(1100);  // the end's link pause
     }
     rig.scheduler.stop();
-    duringRead = rig.keying.duringRead;
+    keyedDuring = rig.keying.keyedDuring;
   }
   if (ms.size() < kRuns) {
     state.SkipWithError("a due minute did not start");
@@ -145,7 +113,7 @@ void BM_DueSecondToKeyingDuringAStationRead(benchmark::State& state) {
   std::sort(ms.begin(), ms.end());
   state.counters["median_ms"] = ms[ms.size() / 2];
   state.counters["worst_ms"] = ms.back();
-  state.counters["keyed_during_read"] = duringRead;
+  state.counters["keyed_during_read"] = keyedDuring;
 }
 BENCHMARK(BM_DueSecondToKeyingDuringAStationRead)
     ->Unit(benchmark::kMillisecond)
